@@ -1,0 +1,42 @@
+// Faces for text: found through fontconfig, drawn through FreeType.
+#pragma once
+
+#include <string>
+
+#include "surface/strings.h"
+
+typedef struct _cairo_font_face cairo_font_face_t;
+
+namespace surface {
+
+// One drawable face: a cairo face, where its baseline lies in a cell of
+// height 1, and how large its em is against that cell.
+struct FaceChoice {
+    cairo_font_face_t* face;
+    void* ft_face;     // the FT_Face behind it
+    double baseline;   // from the top of the cell, in cell heights
+    double em;         // em size, in cell heights
+    bool script_l;     // "l" is drawn as the script ℓ
+};
+
+// The glyph of a code point in a face (0 when it has none).
+unsigned GlyphIndex(const FaceChoice& face, char32_t cp);
+
+class Fonts {
+public:
+    // The process's fonts, found on first use; throws MissingFont naming
+    // what is missing.
+    static Fonts& Get();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    // The face for a face name as the lesson code sets it, in a style.
+    const FaceChoice& Choose(const Str& name, bool bold, bool italic);
+
+private:
+    Fonts();
+    struct Impl;
+    Impl* impl_;
+};
+
+}  // namespace surface

@@ -1,0 +1,35 @@
+// Runs a program headless with scripted keys, a fixed clock and chosen
+// random numbers, and keeps its final screen and operation log.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/framework.h"
+
+namespace replay {
+
+// brenvale, morquist or tessarin; nullptr for any other name.
+std::unique_ptr<framework::Framework> MakeProgram(const std::string& name);
+
+struct Options {
+    std::string program;
+    std::string keys;                 // key script, see surface::ParseKeys
+    std::string clock = "09:00:00";   // HH:MM:SS
+    std::vector<double> random;       // handed out first by the generator
+};
+
+struct Result {
+    enum Kind { kKeysUsedUp, kEnded, kErrorScreen } kind;
+    std::optional<std::string> error_report;  // the error screen's line (UTF-8)
+    std::vector<std::string> log;             // the operation log
+};
+
+// Runs to the first poll after the keys are used up, the program's end or
+// the error screen. The surface stays up afterwards, so the caller can read
+// its canvas; Options errors throw std::invalid_argument.
+Result Run(const Options& options);
+
+}  // namespace replay
