@@ -6,7 +6,7 @@ namespace brenvale {
 
 using namespace surface;
 
-Brenvale::Brenvale() : Geometry("Brenvale") {}
+Brenvale::Brenvale() : Geometry("Brenvale", true) {}
 
 void Brenvale::MainMenu() {
     // Until the menu is built: wait for any key, then end.

@@ -28,10 +28,14 @@ public:
     const std::optional<std::string>& error_report() const { return error_report_; }
 
 protected:
-    explicit Framework(const char* title_utf8) : title_utf8_(title_utf8) {}
+    // `ke_stroke`: the glyph renderer draws "ｹ" as a stroke (Brenvale only).
+    Framework(const char* title_utf8, bool ke_stroke)
+        : ke_stroke_(ke_stroke), title_utf8_(title_utf8) {}
 
     // The program's home screen; it ends the program with PsEND.
     virtual void MainMenu() = 0;
+
+    const bool ke_stroke_;
 
 private:
     void SeedFromClock();

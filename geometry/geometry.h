@@ -2,13 +2,13 @@
 // figures: every program carries it.
 #pragma once
 
-#include "framework/framework.h"
+#include "framework/figures.h"
 
 namespace geometry {
 
-class Geometry : public framework::Framework {
+class Geometry : public framework::Figures {
 protected:
-    using Framework::Framework;
+    using Figures::Figures;
 };
 
 }  // namespace geometry

@@ -6,7 +6,7 @@ namespace morquist {
 
 using namespace surface;
 
-Morquist::Morquist() : Geometry("Morquist") {}
+Morquist::Morquist() : Geometry("Morquist", false) {}
 
 void Morquist::MainMenu() {
     // Until the menu is built: wait for any key, then end.

@@ -6,7 +6,7 @@ namespace tessarin {
 
 using namespace surface;
 
-Tessarin::Tessarin() : Geometry("Tessarin") {}
+Tessarin::Tessarin() : Geometry("Tessarin", false) {}
 
 void Tessarin::MainMenu() {
     // Until the menu is built: wait for any key, then end.
