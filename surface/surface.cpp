@@ -86,6 +86,10 @@ Surface::Surface(std::unique_ptr<Backend> backend) : backend_(std::move(backend)
     cairo_scale(cr_, scale_, scale_);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    // Shapes are erased by drawing them again in the background colour:
+    // with smoothed edges that would leave a faint ring, so shapes get hard
+    // edges. Text keeps its smoothing (it is erased with boxes).
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     SetColour(cr_, 15);
     cairo_paint(cr_);
     backend_->Attach(canvas_);

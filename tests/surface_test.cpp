@@ -408,3 +408,18 @@ TEST_F(StartupTest, FlushKeyboardReadsUntilTheBufferIsEmpty) {
         EXPECT_EQ(keys->polls, waiting + 1);
     }
 }
+
+TEST_F(DrawingTest, DrawingAShapeAgainInTheBackgroundErasesItWithoutATrace) {
+    // The answer line's cursor dot is hidden this way, over echoed text.
+    FE_SETDRAWWIDTH(0, 3);
+    PsCIRCLE(1064.5, 656.5, 4, 5, 1, 0, 0, true, 5);
+    PsCIRCLE(1064.5, 656.5, 4, 15, 1, 0, 0, true, 15);
+    PsLINE(100.3, 100.7, false, 200.6, 150.2, 4, 0, 0);
+    PsLINE(100.3, 100.7, false, 200.6, 150.2, 15, 0, 0);
+    for (int y = 640; y < 675; ++y)
+        for (int x = 1050; x < 1080; ++x)
+            ASSERT_EQ(S().PixelAt(x, y), PaletteColor(15)) << x << "," << y;
+    for (int y = 95; y < 156; ++y)
+        for (int x = 95; x < 206; ++x)
+            ASSERT_EQ(S().PixelAt(x, y), PaletteColor(15)) << x << "," << y;
+}
