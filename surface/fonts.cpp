@@ -52,7 +52,8 @@ struct Fonts::Impl {
     std::string gothic;
     std::string serif[2][2];  // [bold][italic]
 
-    FaceChoice Make(const std::string& path, bool synth_bold, bool synth_italic, bool script_l) {
+    FaceChoice Make(const std::string& path, bool synth_bold, bool synth_italic, bool script_l,
+                    double em_x, double em_y) {
         // Each cairo face keeps its own synthesis flags, so each gets its own FT_Face.
         FT_Face ft = nullptr;
         if (FT_New_Face(lib, path.c_str(), 0, &ft) != 0)
@@ -62,11 +63,8 @@ struct Fonts::Impl {
                          (synth_italic ? CAIRO_FT_SYNTHESIZE_OBLIQUE : 0);
         if (synth) cairo_ft_font_face_set_synthesize(cf, synth);
         ft_faces.push_back(ft);
-        // The cell holds the face's ascent and descent: the gothic face's em
-        // fills it exactly, so a full-width character fills s by s.
-        double asc = ft->ascender, desc = -static_cast<double>(ft->descender);
-        double cell = asc + desc;
-        return FaceChoice{cf, ft, asc / cell, ft->units_per_EM / cell, script_l};
+        double ascent = static_cast<double>(ft->ascender) / ft->units_per_EM;
+        return FaceChoice{cf, ft, em_x, em_y, ascent * em_y, script_l};
     }
 };
 
@@ -108,10 +106,16 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
     if (it != impl_->faces.end()) return it->second;
     FaceChoice f;
     if (kind == 0) {
-        f = impl_->Make(impl_->gothic, bold, italic, false);
+        // The gothic em is the size: a full-width character fills s by s.
+        f = impl_->Make(impl_->gothic, bold, italic, false, 1, 1);
+    } else if (kind == 1) {
+        // The formula letters a, x and c are set small and strongly
+        // magnified; drawn taller and narrower than their size they stand on
+        // the line of the gothic text around them and keep within their
+        // advance.
+        f = impl_->Make(impl_->serif[bold][italic], false, false, false, 0.8, 4.0 / 3);
     } else {
-        // The serif face has real bold and italic files; the script l comes with it.
-        f = impl_->Make(impl_->serif[bold][italic], false, false, kind == 2);
+        f = impl_->Make(impl_->serif[bold][italic], false, false, true, 1, 1);
     }
     return impl_->faces.emplace(key, f).first->second;
 }

@@ -9,13 +9,14 @@ typedef struct _cairo_font_face cairo_font_face_t;
 
 namespace surface {
 
-// One drawable face: a cairo face, where its baseline lies in a cell of
-// height 1, and how large its em is against that cell.
+// One drawable face: a cairo face, how large its em is across and down
+// against the font size, and where its baseline lies below the top of the
+// text, in font sizes.
 struct FaceChoice {
     cairo_font_face_t* face;
     void* ft_face;     // the FT_Face behind it
-    double baseline;   // from the top of the cell, in cell heights
-    double em;         // em size, in cell heights
+    double em_x, em_y;
+    double baseline;
     bool script_l;     // "l" is drawn as the script ℓ
 };
 

@@ -303,7 +303,7 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     std::size_t k = 0;
     for (std::size_t i = 0; i < text.size() && k < cps.size(); ++k) {
         std::size_t n = CharBytes(text, i);
-        glyphs.push_back(cairo_glyph_t{GlyphIndex(face, cps[k]), pen, face.baseline * cell});
+        glyphs.push_back(cairo_glyph_t{GlyphIndex(face, cps[k]), pen, face.baseline * font.size});
         pen += n == 2 ? cell : cell / 2;
         i += n;
     }
@@ -312,7 +312,9 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_translate(cr, x, y);
     cairo_scale(cr, mh, mv);
     cairo_set_font_face(cr, face.face);
-    cairo_set_font_size(cr, face.em * cell);
+    cairo_matrix_t em;
+    cairo_matrix_init_scale(&em, face.em_x * font.size, face.em_y * font.size);
+    cairo_set_font_matrix(cr, &em);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     cairo_restore(cr);
