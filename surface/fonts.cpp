@@ -52,8 +52,9 @@ struct Fonts::Impl {
     std::string gothic;
     std::string serif[2][2];  // [bold][italic]
 
+    // `baseline` in font sizes below the top of the text; < 0: the face's ascent.
     FaceChoice Make(const std::string& path, bool synth_bold, bool synth_italic, bool script_l,
-                    double em_x, double em_y) {
+                    double em_x, double em_y, double baseline = -1) {
         // Each cairo face keeps its own synthesis flags, so each gets its own FT_Face.
         FT_Face ft = nullptr;
         if (FT_New_Face(lib, path.c_str(), 0, &ft) != 0)
@@ -64,7 +65,7 @@ struct Fonts::Impl {
         if (synth) cairo_ft_font_face_set_synthesize(cf, synth);
         ft_faces.push_back(ft);
         double ascent = static_cast<double>(ft->ascender) / ft->units_per_EM;
-        return FaceChoice{cf, ft, em_x, em_y, ascent * em_y, script_l};
+        return FaceChoice{cf, ft, em_x, em_y, baseline < 0 ? ascent * em_y : baseline, script_l};
     }
 };
 
@@ -110,10 +111,11 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
         f = impl_->Make(impl_->gothic, bold, italic, false, 1, 1);
     } else if (kind == 1) {
         // The formula letters a, x and c are set small and strongly
-        // magnified; drawn taller and narrower than their size they stand on
-        // the line of the gothic text around them and keep within their
-        // advance.
-        f = impl_->Make(impl_->serif[bold][italic], false, false, false, 0.8, 4.0 / 3);
+        // magnified, their cells well above the line: drawn low in the cell
+        // and a little narrow, they stand on the baseline of the gothic
+        // digits beside them ("2x" must not read as a power of 2) and keep
+        // within their advance.
+        f = impl_->Make(impl_->serif[bold][italic], false, false, false, 0.8, 1, 1.125);
     } else {
         f = impl_->Make(impl_->serif[bold][italic], false, false, true, 1, 1);
     }

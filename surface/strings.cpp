@@ -16,10 +16,25 @@ namespace surface {
 
 namespace {
 
+// One open converter per pair of encodings, kept for the whole run: opening
+// one loads and unloads a conversion module, which cost more than drawing
+// the glyph itself. The lesson code runs on one thread.
+iconv_t Converter(const char* to, const char* from) {
+    static auto* open = new std::unordered_map<std::string, iconv_t>;
+    std::string key = std::string(to) + '<' + from;
+    auto it = open->find(key);
+    if (it == open->end()) {
+        iconv_t cd = iconv_open(to, from);
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+        it = open->emplace(key, cd).first;
+    }
+    iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    return it->second;
+}
+
 std::string Convert(const char* to, const char* from, const std::string& in) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    iconv_t cd = Converter(to, from);
     std::string out(in.size() * 4 + 8, '\0');
     char* src = const_cast<char*>(in.data());
     std::size_t src_left = in.size();
@@ -35,11 +50,9 @@ std::string Convert(const char* to, const char* from, const std::string& in) {
                 --src_left;
                 continue;
             }
-            iconv_close(cd);
             throw std::runtime_error("iconv failed");
         }
     }
-    iconv_close(cd);
     out.resize(out.size() - dst_left);
     return out;
 }
