@@ -25,20 +25,20 @@ constexpr auto kPumpEvery = std::chrono::milliseconds(4);
 
 class WindowBackend : public Backend {
 public:
-    WindowBackend(SDL_Window* window, SDL_Renderer* renderer, double scale)
-        : window_(window), renderer_(renderer), scale_(scale) {}
+    WindowBackend(SDL_Window* window, double scale) : window_(window), scale_(scale) {}
     ~WindowBackend() override {
-        if (texture_) SDL_DestroyTexture(texture_);
+        if (source_) SDL_FreeSurface(source_);
     }
 
     double Scale() const override { return scale_; }
 
     void Attach(cairo_surface_t* canvas) override {
         canvas_ = canvas;
-        int w = cairo_image_surface_get_width(canvas), h = cairo_image_surface_get_height(canvas);
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888,
-                                     SDL_TEXTUREACCESS_STREAMING, w, h);
+        // The window shows the canvas's own pixels: no copy in between.
+        source_ = SDL_CreateRGBSurfaceWithFormatFrom(
+            cairo_image_surface_get_data(canvas), cairo_image_surface_get_width(canvas),
+            cairo_image_surface_get_height(canvas), 32, cairo_image_surface_get_stride(canvas),
+            SDL_PIXELFORMAT_RGB888);
         dirty_ = true;
         Present();
     }
@@ -152,32 +152,32 @@ private:
     }
 
     void Present() {
-        auto now = Clock::now();
-        last_present_ = now;
+        last_present_ = Clock::now();
         dirty_ = false;
         exposed_ = false;
-        if (!texture_) return;
+        if (!source_) return;
+        SDL_Surface* screen = SDL_GetWindowSurface(window_);  // new after a resize
+        if (!screen) return;
         cairo_surface_flush(canvas_);
-        SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(canvas_),
-                          cairo_image_surface_get_stride(canvas_));
         // Scaled to fit the window with the aspect kept, on a black surround.
-        int ww, wh;
-        SDL_GetRendererOutputSize(renderer_, &ww, &wh);
-        double fit = std::min(ww / double(kCanvasWidth), wh / double(kCanvasHeight));
+        // The canvas is drawn at the screen's scale, so a maximised window
+        // shows it pixel for pixel.
+        double fit = std::min(screen->w / double(source_->w), screen->h / double(source_->h));
         SDL_Rect dst;
-        dst.w = static_cast<int>(kCanvasWidth * fit);
-        dst.h = static_cast<int>(kCanvasHeight * fit);
-        dst.x = (ww - dst.w) / 2;
-        dst.y = (wh - dst.h) / 2;
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-        SDL_RenderPresent(renderer_);
+        dst.w = static_cast<int>(source_->w * fit + 0.5);
+        dst.h = static_cast<int>(source_->h * fit + 0.5);
+        dst.x = (screen->w - dst.w) / 2;
+        dst.y = (screen->h - dst.h) / 2;
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+        if (dst.w == source_->w && dst.h == source_->h)
+            SDL_BlitSurface(source_, nullptr, screen, &dst);
+        else
+            SDL_BlitScaled(source_, nullptr, screen, &dst);
+        SDL_UpdateWindowSurface(window_);
     }
 
     SDL_Window* window_;
-    SDL_Renderer* renderer_;
-    SDL_Texture* texture_ = nullptr;
+    SDL_Surface* source_ = nullptr;
     cairo_surface_t* canvas_ = nullptr;
     double scale_;
     bool dirty_ = true;
@@ -200,6 +200,9 @@ int RunInWindow(const char* title, const std::function<void()>& program) {
     } catch (const MissingFont& e) {
         return Fail(e.message);
     }
+    // The window shows a finished picture: the plain framebuffer does, with
+    // none of the memory a 3D driver would take.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         return Fail(std::string("no display to open a window on (") + SDL_GetError() +
                     "): run it on a desktop, or under xvfb-run");
@@ -220,27 +223,20 @@ int RunInWindow(const char* title, const std::function<void()>& program) {
         SDL_Quit();
         return Fail(std::string("cannot open a window: ") + SDL_GetError());
     }
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
-    if (!renderer) {
-        SDL_DestroyWindow(window);
-        SDL_Quit();
-        return Fail(std::string("cannot draw in the window: ") + SDL_GetError());
-    }
     int ow, oh;
-    SDL_GetRendererOutputSize(renderer, &ow, &oh);
+    SDL_GetWindowSizeInPixels(window, &ow, &oh);
     // Drawn at the screen's own resolution from the start, so text stays sharp.
     double scale = std::min(ow / double(kCanvasWidth), oh / double(kCanvasHeight));
     if (scale <= 0) scale = 1;
     SDL_StartTextInput();
     int status = 0;
     try {
-        Surface::Start(std::make_unique<WindowBackend>(window, renderer, scale));
+        Surface::Start(std::make_unique<WindowBackend>(window, scale));
         program();
     } catch (const Stop&) {
         status = 0;  // the end of the program or the window closed
     }
     Surface::Shutdown();
-    SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
     SDL_Quit();
     return status;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
 
 #include <memory>
 #include <string>
@@ -13,6 +16,20 @@
 #include "surface/surface.h"
 
 namespace testing_support {
+
+// Runs a shell command; its exit status and what it printed (both streams).
+struct Ran {
+    int status;
+    std::string out;
+};
+inline Ran RunCommand(const std::string& cmd) {
+    FILE* p = popen((cmd + " 2>&1").c_str(), "r");
+    std::string out;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    int status = pclose(p);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
 
 // A program with every framework routine and no menu of its own.
 struct TestProgram : geometry::Geometry {

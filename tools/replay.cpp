@@ -23,6 +23,10 @@ Result Run(const Options& options) {
     if (!program)
         throw std::invalid_argument("unknown program '" + options.program +
                                     "': brenvale, morquist or tessarin");
+    return Run(options, *program);
+}
+
+Result Run(const Options& options, framework::Framework& program) {
     static const std::regex clock_form("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]");
     if (!std::regex_match(options.clock, clock_form))
         throw std::invalid_argument("--clock takes HH:MM:SS, not '" + options.clock + "'");
@@ -36,15 +40,15 @@ Result Run(const Options& options) {
     s.QueueRandom(options.random);
     Result result{Result::kKeysUsedUp, std::nullopt, {}};
     try {
-        program->BAS_MAIN();
+        program.BAS_MAIN();
         result.kind = Result::kEnded;
     } catch (const surface::Stop& stop) {
         result.kind = stop.kind == surface::Stop::kKeysUsedUp ? Result::kKeysUsedUp
                                                               : Result::kEnded;
     }
-    if (program->error_report()) {
+    if (program.error_report()) {
         result.kind = Result::kErrorScreen;
-        result.error_report = program->error_report();
+        result.error_report = program.error_report();
     }
     result.log = s.log();
     return result;

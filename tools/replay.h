@@ -31,5 +31,7 @@ struct Result {
 // the error screen. The surface stays up afterwards, so the caller can read
 // its canvas; Options errors throw std::invalid_argument.
 Result Run(const Options& options);
+// The same for a program object of the caller's (options.program unused).
+Result Run(const Options& options, framework::Framework& program);
 
 }  // namespace replay

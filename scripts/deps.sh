@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the programs and their tests need, when any is missing.
+set -eu
+packages=(
+  build-essential cmake pkg-config
+  libcairo2-dev libsdl2-dev libfreetype-dev libfontconfig-dev libx11-dev
+  fonts-ipafont-gothic fonts-liberation2
+  libgtest-dev libbenchmark-dev xvfb xauth xdotool
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
