@@ -824,7 +824,7 @@ TEST_F(PolygonTest, TriangleLetteredFromTheStartingCharacter) {
                                             "PsLINE 300 300 200 100 6 0 0 pen=2",
                                             "PsLINE 200 100 100 300 6 0 0 pen=2"}));
         auto texts = LabelTexts();
-        // A printer may draw a label in pieces; each label starts a new one.
+        // A printer may draw a label glyph by glyph, so compare the joined texts.
         std::string joined;
         for (auto& t : texts) joined += t;
         std::string expected;
