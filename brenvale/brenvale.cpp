@@ -1,5 +1,7 @@
 #include "brenvale/brenvale.h"
 
+#include <vector>
+
 #include "surface/surface.h"
 
 namespace brenvale {
@@ -9,11 +11,22 @@ using namespace surface;
 Brenvale::Brenvale() : Geometry("Brenvale", true) {}
 
 void Brenvale::MainMenu() {
-    // Until the menu is built: wait for any key, then end.
-    do {
-        I_s = PfINKEY24();
-    } while (I_s.empty());
-    PsEND();
+    static const std::vector<Str> items = {
+        "1　項,係数,同類項計算"_sj, "2　一次式の加減"_sj,
+        "3　練習問題"_sj,           "4　文字式と数の乗法、除法"_sj,
+        "5　練習問題"_sj,           "6　終了"_sj,
+    };
+    // A chapter returns here when its sub-menu's "終了" is chosen; the last
+    // item ends the program from inside the frame.
+    for (;;) {
+        switch (MainMenuFrame(items)) {
+            case 1: RunTermsChapter(); break;
+            case 2: RunAddSubChapter(); break;
+            case 3: RunPracticeP73(); break;
+            case 4: RunMulDivChapter(); break;
+            case 5: RunPracticeP76(); break;
+        }
+    }
 }
 
 }  // namespace brenvale

@@ -1,0 +1,28 @@
+// Chapter 5: the practice problems of page 76. No goal screen: the entry
+// runs straight into the sub-menu.
+#include "brenvale/brenvale.h"
+#include "surface/surface.h"
+
+namespace brenvale {
+
+using namespace surface;
+
+void Brenvale::RunPracticeP76() { PracticeP76Menu(); }
+
+void Brenvale::PracticeP76Menu() {
+    for (;;) {
+        AA_s = "①,②解答　　　③終了"_sj;
+        AskSubmenuChoice();
+        SENTAKU = AINP;
+        AINP = 10;
+        EraseBottomStrip();
+        if (SENTAKU < 1 || SENTAKU > 3) continue;
+        switch (framework::MenuJumpIndex(SENTAKU)) {
+            case 1: ShowPracticeP76Answers1(); break;
+            case 2: ShowPracticeP76Answers2(); break;
+            case 3: return;
+        }
+    }
+}
+
+}  // namespace brenvale
