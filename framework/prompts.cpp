@@ -36,6 +36,7 @@ void Prompts::ReadAnswerLine() {
             continue;
         }
         if (I_s == PfCHR24(13)) {
+            // A typo such as 3/0 must not end the lesson on the error screen.
             if (TypedDivisorIsZero()) {
                 ClearTypedCharacters();
                 continue;

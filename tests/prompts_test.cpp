@@ -1,7 +1,5 @@
 // The answer line, the menu prompts and the step prompts, driven by scripted
 // keys and checked on the operation log and the registers they leave.
-#include <algorithm>
-#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -105,7 +103,7 @@ TEST_F(AnswerLineTest, EditsTheLineAsTyped) {
         {"0123456789{enter}{enter}", "", 0, 5}, // Enter on a full line clears it
         {"01234567897{enter}", "", 0, 5},       // the key that clears is dropped
         {"0123456789{bs}45{enter}", "45", 45, 5},
-        {"a+ x{esc}{enter}", "", 0, 0},         // other keys do nothing
+        {"a+ x{esc}０{enter}", "", 0, 0},       // other keys do nothing
         {"1.5{enter}", "1.5", 1.5, 5},
         {"-2.5{enter}", "-2.5", -2.5, 5},
         {"3/4{enter}", "3/4", 0.75, 5},

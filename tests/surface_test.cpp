@@ -380,3 +380,31 @@ TEST_F(StartupTest, ARuntimeErrorEndsOnTheErrorScreen) {
     EXPECT_EQ(Log(), want);
     EXPECT_EQ(S().PixelAt(10, 10), PaletteColor(15));  // nothing of the lesson left
 }
+
+namespace {
+
+// Scripted keys whose buffer, once empty, just stays empty.
+struct CountingKeys : HeadlessBackend {
+    using HeadlessBackend::HeadlessBackend;
+    int polls = 0;
+    std::optional<Str> TakeKey() override {
+        ++polls;
+        return HeadlessBackend::TakeKey();
+    }
+    void Idle() override {}
+};
+
+}  // namespace
+
+TEST_F(StartupTest, FlushKeyboardReadsUntilTheBufferIsEmpty) {
+    for (int waiting : {0, 3}) {
+        auto backend = std::make_unique<CountingKeys>(std::vector<Str>(waiting, "a"));
+        CountingKeys* keys = backend.get();
+        Surface::Start(std::move(backend));
+        TestProgram p;
+        p.I_s = "x";
+        p.FlushKeyboard();
+        EXPECT_EQ(p.I_s, "");
+        EXPECT_EQ(keys->polls, waiting + 1);
+    }
+}

@@ -1,0 +1,379 @@
+// Brenvale's main menu and its five chapters' goal screens and sub-menus,
+// run headless with scripted keys and checked on the log and the screen.
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "brenvale/brenvale.h"
+#include "surface/headless.h"
+#include "surface/surface.h"
+#include "tools/replay.h"
+
+namespace {
+
+using replay::Result;
+
+const std::string kWindowPaint = "PsLINE 0 0 1760 1800 15 2 15 pen=3";
+const std::string kPanel = "PsLINE 22 10 1342 610 15 2 10 pen=3";
+const std::string kBottomStrip = "PsLINE 0 657 992 720 15 2 15 pen=3";
+
+struct Drawn {
+    double x = 0, y = 0;
+    std::string text;  // UTF-8
+    int colour = -1;
+};
+
+bool IsText(const std::string& line) { return line.rfind("PsSYMBOL40 ", 0) == 0; }
+
+bool StartsWith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
+
+Drawn ParseText(const std::string& line) {
+    Drawn d;
+    std::istringstream head(line.substr(11));
+    head >> d.x >> d.y;
+    auto open = line.find('"');
+    auto close = line.find("\" ", open + 1);
+    d.text = line.substr(open + 1, close - open - 1);
+    std::istringstream tail(line.substr(close + 2));
+    int h, v;
+    tail >> h >> v >> d.colour;
+    return d;
+}
+
+std::vector<Drawn> TextsIn(const std::vector<std::string>& log, std::size_t from = 0,
+                           std::size_t to = std::string::npos) {
+    std::vector<Drawn> out;
+    for (std::size_t i = from; i < std::min(to, log.size()); ++i)
+        if (IsText(log[i])) out.push_back(ParseText(log[i]));
+    return out;
+}
+
+// The texts joined in the order drawn, without half-width blanks (the
+// formula printer draws a blank as an empty advance).
+std::string Joined(const std::vector<Drawn>& texts) {
+    std::string s;
+    for (const auto& d : texts) s += d.text;
+    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    return s;
+}
+
+std::string WithoutBlanks(std::string s) {
+    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    return s;
+}
+
+std::vector<std::size_t> IndicesOf(const std::vector<std::string>& log, const std::string& line) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < log.size(); ++i)
+        if (log[i] == line) at.push_back(i);
+    return at;
+}
+
+// Where the window was painted over for a chapter: a window paint that no
+// menu panel follows.
+std::vector<std::size_t> ChapterStarts(const std::vector<std::string>& log) {
+    std::vector<std::size_t> at;
+    for (std::size_t i : IndicesOf(log, kWindowPaint))
+        if (i + 1 >= log.size() || log[i + 1] != kPanel) at.push_back(i);
+    return at;
+}
+
+// The UTF-8 characters of a text.
+std::vector<std::string> Chars(const std::string& s) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        out.push_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+// Every sub-menu item line drawn at (16, 666): the cells of each, in order.
+std::vector<std::vector<Drawn>> ItemLines(const std::vector<std::string>& log) {
+    std::vector<std::vector<Drawn>> lines;
+    bool in_line = false;
+    for (const auto& line : log) {
+        if (!IsText(line)) continue;
+        Drawn d = ParseText(line);
+        if (d.y == 666 && d.x == 16) {
+            lines.emplace_back();
+            in_line = true;
+        } else if (d.y != 666) {
+            in_line = false;
+        }
+        if (in_line) lines.back().push_back(d);
+    }
+    return lines;
+}
+
+// An item line is drawn one 16-unit cell a character in colour 0; its
+// full-width characters are drawn as they are (half-width ones are shown in
+// their full-width forms).
+void ExpectItemLine(const std::vector<Drawn>& cells, const std::string& utf8) {
+    auto chars = Chars(utf8);
+    ASSERT_EQ(cells.size(), chars.size()) << utf8;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        EXPECT_EQ(cells[i].x, 16 + 16 * double(i)) << utf8 << " cell " << i;
+        EXPECT_EQ(cells[i].colour, 0);
+        if (chars[i].size() > 1) {
+            EXPECT_EQ(cells[i].text, chars[i]) << utf8 << " cell " << i;
+        }
+    }
+}
+
+class BrenvaleMenuTest : public ::testing::Test {
+protected:
+    void TearDown() override { surface::Surface::Shutdown(); }
+    Result Run(const std::string& keys) {
+        replay::Options o;
+        o.program = "brenvale";
+        o.keys = keys;
+        return replay::Run(o);
+    }
+};
+
+const char* const kItems[] = {"1　項,係数,同類項計算", "2　一次式の加減", "3　練習問題",
+                              "4　文字式と数の乗法、除法", "5　練習問題", "6　終了"};
+
+TEST_F(BrenvaleMenuTest, DrawsTheMenuPanelItemsAndPrompt) {
+    Result r = Run("");
+    ASSERT_EQ(r.kind, Result::kKeysUsedUp);
+    const auto& log = r.log;
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[0], "PsLINE 0 54 1440 900 15 2 15 pen=3");
+    EXPECT_EQ(log[1], kWindowPaint);
+    EXPECT_EQ(log[2], kPanel);
+    auto texts = TextsIn(log);
+    // Heading, items and prompt, in this order, then the answer label.
+    std::string want = "＜Brenvale　メニュー＞";
+    for (const char* item : kItems) want += item;
+    want += "番号を入力して下さい。入力";
+    EXPECT_EQ(Joined(texts), want);
+    // Where each line starts, and its colour.
+    ASSERT_FALSE(texts.empty());
+    EXPECT_TRUE(StartsWith(texts[0].text, "＜")) << texts[0].text;
+    EXPECT_EQ(texts[0].x, 264);
+    EXPECT_EQ(texts[0].y, 30);
+    EXPECT_EQ(texts[0].colour, 15);
+    for (int k = 0; k < 6; ++k) {
+        auto first = std::find_if(texts.begin(), texts.end(), [&](const Drawn& d) {
+            return d.x == 44 && StartsWith(d.text, std::to_string(k + 1));
+        });
+        ASSERT_NE(first, texts.end()) << "item " << k + 1;
+        EXPECT_EQ(first->y, 120 + 60 * k);
+        EXPECT_EQ(first->colour, k % 2 == 0 ? 13 : 15) << "item " << k + 1;
+    }
+    auto prompt = std::find_if(texts.begin(), texts.end(),
+                               [](const Drawn& d) { return d.text == "番"; });
+    ASSERT_NE(prompt, texts.end());
+    EXPECT_EQ(prompt->x, 816);
+    EXPECT_EQ(prompt->y, 648);
+    EXPECT_EQ(prompt->colour, 0);
+    EXPECT_EQ((prompt + 10)->text, "。");
+    EXPECT_EQ((prompt + 10)->x, 976);
+    EXPECT_EQ((prompt + 11)->text, "入");
+    EXPECT_EQ((prompt + 11)->x, 1008);
+
+    // On the screen: the dark panel, white outside it, the cursor dot.
+    auto& s = surface::Surface::Get();
+    EXPECT_EQ(s.PixelAt(30, 600), surface::PaletteColor(10));
+    EXPECT_EQ(s.PixelAt(1400, 300), surface::PaletteColor(15));
+    EXPECT_EQ(s.PixelAt(1064, 656), surface::PaletteColor(5));
+}
+
+TEST_F(BrenvaleMenuTest, LastItemEndsTheProgram) {
+    for (const char* keys : {"6{enter}", "6.0{enter}", "12/2{enter}", "06{enter}",
+                             "3/0{enter}6{enter}", "/{enter}6{enter}"}) {
+        SCOPED_TRACE(keys);
+        Result r = Run(keys);
+        EXPECT_EQ(r.kind, Result::kEnded);
+        EXPECT_FALSE(r.error_report.has_value());
+        EXPECT_EQ(IndicesOf(r.log, kPanel).size(), 1u);
+        EXPECT_TRUE(ChapterStarts(r.log).empty());
+        // The prompt line was erased before the end.
+        EXPECT_EQ(r.log.back(), "PsLINE 416 640 1472 690 15 2 15 pen=3");
+    }
+}
+
+TEST_F(BrenvaleMenuTest, OutOfRangeDrawsTheMenuAgain) {
+    for (const char* keys : {"0{enter}", "7{enter}", "-3{enter}", "1/2{enter}", "{enter}",
+                             "6.5{enter}", "0.9{enter}", "-{enter}"}) {
+        SCOPED_TRACE(keys);
+        Result r = Run(keys);
+        EXPECT_EQ(r.kind, Result::kKeysUsedUp);
+        // Drawn twice, whole, and no chapter was entered.
+        EXPECT_EQ(IndicesOf(r.log, kPanel).size(), 2u);
+        EXPECT_EQ(IndicesOf(r.log, "PsLINE 0 54 1440 900 15 2 15 pen=3").size(), 2u);
+        EXPECT_TRUE(ChapterStarts(r.log).empty());
+    }
+}
+
+struct Chapter {
+    const char* number;     // keys that choose it
+    const char* goals[2];   // its goal texts; none for the practice chapters
+    const char* item_line;
+    int item_count;
+};
+
+const Chapter kChapters[] = {
+    {"1",
+     {"1　項と係数の意味を知り、いえるようになろう。", "2　文字の部分が同じ項をまとめよう。"},
+     "①P68　②項,係数　③問1　④例3　⑤例4　⑥終了",
+     6},
+    {"2",
+     {"1 かっこをはずして計算できるようになろう。", "2 一次式の加法や減法ができるようになろう。"},
+     "①P71ひろげよう　②例5　③問4　④例6　⑤問5　⑥説明しよう　⑦終了",
+     7},
+    {"3", {nullptr, nullptr}, "①,②,③解答　　　④終了", 4},
+    {"4",
+     {"1 文字式と数との乗除の計算ができるようになろう。", "2 かっこがある式の計算ができるようになろう。"},
+     "①例1　②例2　③問２　④分配課題　⑤例3　⑥問３　⑦例÷　⑧問4　⑨例5　⑩例題１　⑪話しあって　⑫終了",
+     12},
+    {"5", {nullptr, nullptr}, "①,②解答　　　③終了", 3},
+};
+
+// Enters the chapter, checks its opening screen and runs its sub-menu:
+// out of range twice, then its last item back to the main menu, whose last
+// item ends the program.
+TEST_F(BrenvaleMenuTest, EachChapterOpensOnItsGoalsAndSubmenu) {
+    for (const auto& c : kChapters) {
+        SCOPED_TRACE(std::string("chapter ") + c.number);
+        std::string keys = std::string(c.number) + "{enter}0{enter}" +
+                           std::to_string(c.item_count + 1) + "{enter}" +
+                           std::to_string(c.item_count) + "{enter}6{enter}";
+        Result r = Run(keys);
+        ASSERT_EQ(r.kind, Result::kEnded);
+        const auto& log = r.log;
+        auto starts = ChapterStarts(log);
+        ASSERT_EQ(starts.size(), 1u);
+        auto panels = IndicesOf(log, kPanel);
+        ASSERT_EQ(panels.size(), 2u);  // the menu, and again after "終了"
+        std::size_t start = starts[0];
+        EXPECT_LT(panels[0], start);
+        EXPECT_LT(start, panels[1]);
+
+        // The chapter draws on the painted window without a clear of its own.
+        auto chapter = TextsIn(log, start, panels[1]);
+        if (c.goals[0]) {
+            EXPECT_TRUE(IsText(log[start + 1])) << log[start + 1];
+            std::string want = std::string("<めあて>") + c.goals[0] + c.goals[1];
+            ASSERT_GE(chapter.size(), 3u);
+            EXPECT_EQ(Joined(chapter).substr(0, WithoutBlanks(want).size()), WithoutBlanks(want));
+            EXPECT_TRUE(StartsWith(chapter[0].text, "<")) << chapter[0].text;
+            EXPECT_EQ(chapter[0].x, 44);
+            EXPECT_EQ(chapter[0].y, 240);
+            EXPECT_EQ(chapter[0].colour, 3);
+            for (int g = 0; g < 2; ++g) {
+                auto first = std::find_if(chapter.begin(), chapter.end(), [&](const Drawn& d) {
+                    return d.x == 76 && StartsWith(d.text, std::to_string(g + 1));
+                });
+                ASSERT_NE(first, chapter.end()) << "goal " << g + 1;
+                EXPECT_EQ(first->y, 305 + 65 * g);
+                EXPECT_EQ(first->colour, 0);
+            }
+        } else {
+            // No goal screen: the item line comes first.
+            ASSERT_FALSE(chapter.empty());
+            EXPECT_EQ(chapter[0].x, 16);
+            EXPECT_EQ(chapter[0].y, 666);
+        }
+
+        // The item line three times (0, count + 1, count), each erased after
+        // its answer; the goal screen only once.
+        auto lines = ItemLines(std::vector<std::string>(log.begin() + start, log.begin() + panels[1]));
+        ASSERT_EQ(lines.size(), 3u);
+        for (const auto& l : lines) ExpectItemLine(l, c.item_line);
+        std::size_t strips = 0;
+        for (std::size_t i = start; i < panels[1]; ++i) strips += log[i] == kBottomStrip;
+        EXPECT_EQ(strips, 3u);
+        EXPECT_EQ(Joined(chapter).find("<めあて>", 1), std::string::npos);
+    }
+}
+
+TEST_F(BrenvaleMenuTest, TypedValueCutToAWholeNumberChoosesTheChapter) {
+    struct Case {
+        const char* keys;
+        int chapter;
+    };
+    const Case cases[] = {
+        {"1{enter}", 1},   {"2{enter}", 2},    {"3{enter}", 3},   {"4{enter}", 4},
+        {"5{enter}", 5},   {"8/2{enter}", 4},  {"2.5{enter}", 2}, {"5.6{enter}", 5},
+        {"4/2{enter}", 2}, {"1.99{enter}", 1}, {"03{enter}", 3},  {"3/0{enter}4{enter}", 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Result r = Run(c.keys);
+        ASSERT_EQ(r.kind, Result::kKeysUsedUp);
+        ASSERT_EQ(ChapterStarts(r.log).size(), 1u);
+        auto lines = ItemLines(r.log);
+        ASSERT_EQ(lines.size(), 1u);
+        ExpectItemLine(lines[0], kChapters[c.chapter - 1].item_line);
+    }
+}
+
+TEST_F(BrenvaleMenuTest, GoalScreenOnTheScreen) {
+    Result r = Run("1{enter}");
+    ASSERT_EQ(r.kind, Result::kKeysUsedUp);
+    auto& s = surface::Surface::Get();
+    // The panel is gone; the heading is drawn in colour 3 in its cell.
+    EXPECT_EQ(s.PixelAt(30, 600), surface::PaletteColor(15));
+    int heading = 0, goal = 0;
+    for (int y = 230; y < 290; ++y)
+        for (int x = 40; x < 240; ++x) heading += s.PixelAt(x, y) == surface::PaletteColor(3);
+    for (int y = 300; y < 350; ++y)
+        for (int x = 76; x < 800; ++x) goal += s.PixelAt(x, y) == surface::PaletteColor(0);
+    EXPECT_GT(heading, 5);
+    EXPECT_GT(goal, 100);
+}
+
+// The sub-menus called directly: what the protocol leaves in the registers.
+class BrenvaleSubmenuTest : public ::testing::Test {
+protected:
+    void TearDown() override { surface::Surface::Shutdown(); }
+    void Start(const std::string& keys) {
+        auto& s = surface::Surface::Start(
+            std::make_unique<surface::HeadlessBackend>(surface::ParseKeys(keys)));
+        s.EnableLog(true);
+        surface::FE_SETDRAWWIDTH(0, 3);
+        b.KAIX = 1056;
+        b.KAIY = 648;
+    }
+    brenvale::Brenvale b;
+};
+
+TEST_F(BrenvaleSubmenuTest, ChoiceIsKeptAsTypedAndTypedNumberSetTo10) {
+    // 2.5 passes the range test and runs an item; the menu asks again.
+    Start("2.5{enter}");
+    EXPECT_THROW(b.AddSubMenu(), surface::Stop);
+    EXPECT_FLOAT_EQ(b.SENTAKU, 2.5);
+    EXPECT_EQ(b.AINP, 10);
+    // A refused choice is kept too.
+    Start("13{enter}");
+    EXPECT_THROW(b.MulDivMenu(), surface::Stop);
+    EXPECT_EQ(b.SENTAKU, 13);
+    EXPECT_EQ(b.AINP, 10);
+    // The last item returns to the caller; 24/2 is 12.
+    Start("24/2{enter}");
+    b.MulDivMenu();
+    EXPECT_EQ(b.SENTAKU, 12);
+    EXPECT_EQ(b.AINP, 10);
+}
+
+TEST_F(BrenvaleSubmenuTest, GoalScreenLeavesItsRegisters) {
+    Start("");
+    b.ShowTermsGoals();
+    EXPECT_EQ(b.CCC1, 0);
+    EXPECT_EQ(b.XI1, 44);
+    EXPECT_EQ(b.YI1, 370);
+    EXPECT_EQ(b.Y, 370);
+    EXPECT_EQ(b.XI2, b.X);
+    EXPECT_GT(b.X, 76);
+    EXPECT_EQ(b.AA_s, "");
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#!/bin/bash
+# Brenvale in a real window under a virtual X server: the cursor dot blinks
+# at a calm pace while the program idles, and the keys 1 Enter 6 Enter
+# 6 Enter (chapter 1, its "終了", the main menu's "終了") end the program by
+# itself with status 0.
+# Usage: window_menu_test.sh PATH/TO/brenvale
+set -u
+BIN=${1:?usage: window_menu_test.sh PATH/TO/brenvale}
+
+if [ -z "${INNER:-}" ]; then
+    for tool in xvfb-run xdotool import; do
+        command -v $tool >/dev/null || { echo "SKIP: $tool not installed"; exit 77; }
+    done
+    INNER=1 exec xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$BIN"
+fi
+
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+
+"$BIN" & pid=$!
+wid=$(timeout 20 xdotool search --sync --name '^Brenvale$' | head -1)
+[ -n "$wid" ] || fail "no Brenvale window"
+sleep 1.5   # the main menu is drawn and the prompt waits
+
+# Where the answer line's cursor dot (1064, 656) lies on the screen: the
+# canvas is scaled to fit the window, centred.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+read -r dx dy < <(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$X" -v y="$Y" 'BEGIN {
+    f = w / 1440; if (h / 900 < f) f = h / 900;
+    ox = x + int((w - int(1440 * f)) / 2); oy = y + int((h - int(900 * f)) / 2);
+    printf "%d %d\n", ox + int(1064 * f), oy + int(656 * f) }')
+
+# The dot blinks: both states seen, and not faster than a few times a second.
+cpu0=$(awk '{print $14 + $15}' /proc/$pid/stat)
+t0=$(date +%s.%N)
+shown=0; hidden=0; changes=0; last=""
+for i in $(seq 1 30); do
+    c=$(import -window root -crop "1x1+$dx+$dy" txt:- 2>/dev/null | tail -1 | grep -o '#[0-9A-Fa-f]\{6\}')
+    if [ "$c" = "#FFFFFF" ]; then state=hidden; hidden=$((hidden + 1)); else state=shown; shown=$((shown + 1)); fi
+    [ -n "$last" ] && [ "$state" != "$last" ] && changes=$((changes + 1))
+    last=$state
+    sleep 0.05
+done
+t1=$(date +%s.%N)
+cpu1=$(awk '{print $14 + $15}' /proc/$pid/stat)
+hz=$(getconf CLK_TCK)
+echo "dot shown $shown, hidden $hidden, $changes changes in $(echo "$t1 - $t0" | bc) s; cpu $(( (cpu1 - cpu0) * 1000 / hz )) ms"
+[ "$shown" -ge 3 ] && [ "$hidden" -ge 3 ] || fail "the cursor dot does not blink"
+awk -v n="$changes" -v t0="$t0" -v t1="$t1" 'BEGIN { exit !(n / (t1 - t0) <= 8) }' ||
+    fail "the cursor dot blinks too fast"
+# Idle: a prompt that spins takes a whole processor; this one sleeps between
+# polls (the margin is for the virtual server's slow drawing).
+awk -v c="$((cpu1 - cpu0))" -v hz="$hz" -v t0="$t0" -v t1="$t1" \
+    'BEGIN { exit !(c / hz <= 0.5 * (t1 - t0)) }' || fail "the prompt keeps the processor busy"
+
+# Typed all at once: keys typed while a screen is drawn answer the next prompt.
+xdotool windowfocus --sync "$wid" 2>/dev/null
+xdotool type --delay 30 "1"; xdotool key Return
+xdotool type --delay 30 "6"; xdotool key Return
+xdotool type --delay 30 "6"; xdotool key Return
+
+for i in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "brenvale still runs after 1 Enter 6 Enter 6 Enter"
+wait "$pid"; status=$?
+[ "$status" -eq 0 ] || fail "brenvale ended with status $status"
+echo "PASS"
