@@ -16,10 +16,27 @@ namespace surface {
 
 namespace {
 
-std::string Convert(const char* to, const char* from, const std::string& in) {
+// Opening a converter loads its module each time (and closing unloads it),
+// which costs far more than converting one glyph's text: each direction keeps
+// its converter open for the whole run.
+iconv_t Converter(const char* to, const char* from) {
+    // Never destroyed: a conversion may still come late in the program's exit.
+    static auto* const open = new std::unordered_map<std::string, iconv_t>;
+    std::string key = std::string(to) + "<" + from;
+    auto it = open->find(key);
+    if (it != open->end()) {
+        iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // initial shift state
+        return it->second;
+    }
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    open->emplace(key, cd);
+    return cd;
+}
+
+std::string Convert(const char* to, const char* from, const std::string& in) {
+    iconv_t cd = Converter(to, from);
     std::string out(in.size() * 4 + 8, '\0');
     char* src = const_cast<char*>(in.data());
     std::size_t src_left = in.size();
@@ -35,11 +52,9 @@ std::string Convert(const char* to, const char* from, const std::string& in) {
                 --src_left;
                 continue;
             }
-            iconv_close(cd);
             throw std::runtime_error("iconv failed");
         }
     }
-    iconv_close(cd);
     out.resize(out.size() - dst_left);
     return out;
 }
