@@ -8,12 +8,29 @@ namespace framework {
 
 using namespace surface;
 
+namespace {
+
+// The characters and faces the renderer compares and selects, converted once.
+const Str& kGothic = "ゴシック"_sj;
+const Str& kDegree = "°"_sj;
+const Str& kTimes = "×"_sj;
+const Str& kDivide = "÷"_sj;
+const Str& kPlusMinus = "±"_sj;
+const Str& kRoot = "√"_sj;
+const Str& kOverlineEnd = "ﾝ"_sj;
+const Str& kFlatParallelogram = "＃"_sj;
+const Str& kSerif = "Times New Roman"_sj;
+const Str& kScript = "MT Extra"_sj;
+const Str& kStroke = "ｹ"_sj;
+
+}  // namespace
+
 void Text::DrawGlyphs() {
     TX = X;
     TY = Y;
     DR = FE_GETDRAWWIDTH(0);
     const Str text = A_s;
-    FE_SETFONTNAME(0, "ゴシック"_sj);
+    FE_SETFONTNAME(0, kGothic);
     FE_SETFONTSIZE(0, 16);
     FE_SETFONTBOLD(0, -1);
 
@@ -25,11 +42,11 @@ void Text::DrawGlyphs() {
         B_s = text.substr(at, bytes);
         at += bytes;
 
-        if (B_s == "%") B_s = "°"_sj;
-        if (B_s == "*") B_s = "×"_sj;
-        if (B_s == "/") B_s = "÷"_sj;
-        if (B_s == "@") B_s = "±"_sj;
-        if (B_s == "!") B_s = "√"_sj;
+        if (B_s == "%") B_s = kDegree;
+        if (B_s == "*") B_s = kTimes;
+        if (B_s == "/") B_s = kDivide;
+        if (B_s == "@") B_s = kPlusMinus;
+        if (B_s == "!") B_s = kRoot;
 
         // Marks: nothing drawn, no advance, no overline.
         if (B_s == "^") {
@@ -40,7 +57,7 @@ void Text::DrawGlyphs() {
             JYOUK = 1;
             continue;
         }
-        if (B_s == "ﾝ"_sj) {
+        if (B_s == kOverlineEnd) {
             HROOT = 0;
             continue;
         }
@@ -49,7 +66,7 @@ void Text::DrawGlyphs() {
         {
             double x = TX, y = TY;
             bool sign = true;
-            if (B_s == "√"_sj && BUN == 1) {
+            if (B_s == kRoot && BUN == 1) {
                 FE_SETDRAWWIDTH(0, 3);
                 PsCONNECT({{x + 4, y + 24}, {x + 8, y + 13}, {x + 16, y + 29}, {x + 24, y - 6},
                            {x + 26, y - 6}},
@@ -57,7 +74,7 @@ void Text::DrawGlyphs() {
                 FE_SETDRAWWIDTH(0, 3);
                 HROOT = 11;
                 TX = TX + 26;
-            } else if (B_s == "√"_sj) {
+            } else if (B_s == kRoot) {
                 FE_SETDRAWWIDTH(0, 3);
                 PsCONNECT({{x + 4, y + 36}, {x + 8, y + 24}, {x + 16, y + 40}, {x + 24, y - 4},
                            {x + 32, y - 4}},
@@ -72,7 +89,7 @@ void Text::DrawGlyphs() {
                           CCC1, false, 0);
                 FE_SETDRAWWIDTH(0, 3);
                 TX = TX + 36;
-            } else if (B_s == "＃"_sj) {
+            } else if (B_s == kFlatParallelogram) {
                 FE_SETDRAWWIDTH(0, 5);
                 PsCONNECT({{x + 10, y + 8}, {x + 4, y + 36}, {x + 26, y + 36}, {x + 32, y + 8},
                            {x + 10, y + 8}},
@@ -99,7 +116,7 @@ void Text::DrawGlyphs() {
         if (B_s == ".") {
             glyph(x - 3, y + 14, 3, 2);
             TX = TX + 8;
-        } else if (B_s == "'" || B_s == "°"_sj) {
+        } else if (B_s == "'" || B_s == kDegree) {
             glyph(x, y, 3, 3);
             TX = TX + 12;
         } else if (B_s == "(" && KAKKO == 1) {
@@ -132,29 +149,29 @@ void Text::DrawGlyphs() {
             JYOU = 0;
             TX = TX + 24;
         } else if (italic_letter && part) {
-            FE_SETFONTNAME(0, "Times New Roman"_sj);
+            FE_SETFONTNAME(0, kSerif);
             FE_SETFONTSIZE(0, 8);
             FE_SETFONTITALIC(0, -1);
             glyph(x + 4, y - 16, 12, 5);
-            FE_SETFONTNAME(0, "ゴシック"_sj);
+            FE_SETFONTNAME(0, kGothic);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTITALIC(0, 0);
             TX = TX + 32;
         } else if (italic_letter) {
-            FE_SETFONTNAME(0, "Times New Roman"_sj);
+            FE_SETFONTNAME(0, kSerif);
             FE_SETFONTSIZE(0, 8);
             FE_SETFONTITALIC(0, -1);
             glyph(x + 4, y - 22, 10, 7);
-            FE_SETFONTNAME(0, "ゴシック"_sj);
+            FE_SETFONTNAME(0, kGothic);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTITALIC(0, 0);
             TX = TX + 27;
         } else if (B_s == "l") {
-            FE_SETFONTNAME(0, "MT Extra"_sj);
+            FE_SETFONTNAME(0, kScript);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTBOLD(0, -1);
             glyph(x, y, 6, 3);
-            FE_SETFONTNAME(0, "ゴシック"_sj);
+            FE_SETFONTNAME(0, kGothic);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTBOLD(0, 0);
             TX = TX + 32;
@@ -180,12 +197,12 @@ void Text::DrawGlyphs() {
             PsLINE(x + 13, y + 10, true, 0, 24, CCC1, 0, 0);
             FE_SETDRAWWIDTH(0, 3);
             TX = TX + 27;
-        } else if ((B_s == "×"_sj || B_s == "÷"_sj || B_s == "±"_sj) && !part) {
+        } else if ((B_s == kTimes || B_s == kDivide || B_s == kPlusMinus) && !part) {
             glyph(x - 4, y, 2, 3);
             TX = TX + 27;
         } else if (B_s == " ") {
             TX = TX + 27;
-        } else if (B_s == "ｹ"_sj && part && ke_stroke_) {
+        } else if (B_s == kStroke && part && ke_stroke_) {
             // Strikes through the fraction digit drawn at this place before.
             PsLINE(x + 4, y + 4, true, 28, 20, CCC2, 0, 0);
             TX = TX + 32;

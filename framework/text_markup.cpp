@@ -25,21 +25,25 @@ private:
     bool was_;
 };
 
+const Str& kFractionMark = "ﾀ"_sj;
+const Str& kRoot = "√"_sj;
+
 }  // namespace
 
 void Text::DrawMessage() {
     for (;;) {
         DR = FE_GETDRAWWIDTH(0);
-        double count = PfKLEN(AA_s);
-        if (count == 0) {
+        if (AA_s.empty()) {
             FE_SETDRAWWIDTH(0, DR);
             return;
         }
-        A_s = PfKLEFT24(AA_s, 1);
-        AA_s = PfKRIGHT24(AA_s, count - 1);
+        // The first character, whole, moves to A_s.
+        const std::size_t first = CharBytes(AA_s, 0);
+        A_s.assign(AA_s, 0, first);
+        AA_s.erase(0, first);
 
-        if (A_s == "ﾀ"_sj) {
-            double p = PfKINSTR(AA_s, "ﾀ"_sj);
+        if (A_s == kFractionMark) {
+            double p = PfKINSTR(AA_s, kFractionMark);
             if (p == 0) continue;  // an unpaired mark is dropped
             A_s = PfKLEFT24(AA_s, p - 1);
             // Measuring the fraction's parts runs this printer again, which
@@ -91,7 +95,7 @@ void Text::DrawStackedFraction() {
     Str f = A_s;
     // Marks are looked for by character: the second byte of a double-byte
     // character can equal "^" ("／", "タ"), which must not move the layout.
-    bool radical = PfKINSTR(f, "!") > 0 || PfKINSTR(f, "√"_sj) > 0;
+    bool radical = PfKINSTR(f, "!") > 0 || PfKINSTR(f, kRoot) > 0;
     double s = PfINSTR(f, "/");  // 0x2F is never the second byte of a character
     Str numerator, denominator;
     if (s == 0) {
@@ -130,7 +134,7 @@ void Text::DrawStackedFraction() {
         FE_SETDRAWWIDTH(0, DR);
     }
 
-    bool raised = PfKINSTR(denominator, "√"_sj) > 0 || PfKINSTR(denominator, "^") > 0;
+    bool raised = PfKINSTR(denominator, kRoot) > 0 || PfKINSTR(denominator, "^") > 0;
     Single yd = raised ? y0 + 36 : y0 + 28;
     if (radical) yd = yd + 8;
 

@@ -17,6 +17,11 @@ namespace surface {
 
 namespace {
 
+// Baseline of the "Times New Roman" face, in heights of its cell from the
+// cell's top: where the renderers' letter cells put it on the gothic digits'
+// baseline (below the cell, as their cells stand higher than the digits').
+constexpr double kLetterBaseline = 1.125;
+
 // A font file for a family and style, or "" when fontconfig has none of that family.
 std::string FindFile(const std::string& family, int weight, int slant) {
     FcPattern* pat = FcPatternCreate();
@@ -112,6 +117,10 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
     } else {
         // The serif face has real bold and italic files; the script l comes with it.
         f = impl_->Make(impl_->serif[bold][italic], false, false, kind == 2);
+        // The lesson text places the cells of its letters a, x and c well
+        // above the line; the letters must still stand on the baseline of the
+        // gothic digits beside them, or "2x" reads as a power of 2.
+        if (kind == 1) f.baseline = kLetterBaseline;
     }
     return impl_->faces.emplace(key, f).first->second;
 }

@@ -16,23 +16,21 @@ namespace surface {
 
 namespace {
 
-// Opening a converter loads its module each time (and closing unloads it),
-// which costs far more than converting one glyph's text: each direction keeps
-// its converter open for the whole run.
+// One open converter per pair of encodings, kept for the whole run: opening
+// one loads and unloads a conversion module, which cost more than drawing
+// the glyph itself. The lesson code runs on one thread.
 iconv_t Converter(const char* to, const char* from) {
-    // Never destroyed: a conversion may still come late in the program's exit.
-    static auto* const open = new std::unordered_map<std::string, iconv_t>;
-    std::string key = std::string(to) + "<" + from;
+    static auto* open = new std::unordered_map<std::string, iconv_t>;
+    std::string key = std::string(to) + '<' + from;
     auto it = open->find(key);
-    if (it != open->end()) {
-        iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // initial shift state
-        return it->second;
+    if (it == open->end()) {
+        iconv_t cd = iconv_open(to, from);
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+        it = open->emplace(key, cd).first;
     }
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
-    open->emplace(key, cd);
-    return cd;
+    iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    return it->second;
 }
 
 std::string Convert(const char* to, const char* from, const std::string& in) {

@@ -182,9 +182,10 @@ void PsLINE(double x1, double y1, bool offset, double x2, double y2, double colo
         y2 += y1;
     }
     if (s.measuring()) return;
-    s.Log("PsLINE " + LogNumber(x1) + " " + LogNumber(y1) + " " + LogNumber(x2) + " " +
-          LogNumber(y2) + " " + std::to_string(c) + " " + std::to_string(m) + " " +
-          std::to_string(f) + PenSuffix(s));
+    if (s.log_on())
+        s.Log("PsLINE " + LogNumber(x1) + " " + LogNumber(y1) + " " + LogNumber(x2) + " " +
+              LogNumber(y2) + " " + std::to_string(c) + " " + std::to_string(m) + " " +
+              std::to_string(f) + PenSuffix(s));
     cairo_t* cr = s.cr();
     if (m == 0) {
         cairo_move_to(cr, x1, y1);
@@ -262,10 +263,12 @@ void PsCONNECT(const std::vector<Pt>& points, double colour, bool paint, double 
             abs.emplace_back(p.x, p.y);
     }
     if (s.measuring()) return;
-    std::string line = "PsCONNECT " + std::to_string(abs.size());
-    for (auto& [x, y] : abs) line += " " + LogNumber(x) + " " + LogNumber(y);
-    line += " " + std::to_string(c) + " " + (paint ? "1" : "0") + " " + std::to_string(f);
-    s.Log(line + PenSuffix(s));
+    if (s.log_on()) {
+        std::string line = "PsCONNECT " + std::to_string(abs.size());
+        for (auto& [x, y] : abs) line += " " + LogNumber(x) + " " + LogNumber(y);
+        line += " " + std::to_string(c) + " " + (paint ? "1" : "0") + " " + std::to_string(f);
+        s.Log(line + PenSuffix(s));
+    }
     cairo_t* cr = s.cr();
     cairo_move_to(cr, abs[0].first, abs[0].second);
     for (std::size_t i = 1; i < abs.size(); ++i) cairo_line_to(cr, abs[i].first, abs[i].second);
@@ -285,10 +288,11 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     if (mh < 1 || mv < 1) Raise(kErrInvalidArgument, where);
     if (s.measuring()) return;
     const Surface::Font& font = s.font();
-    s.Log("PsSYMBOL40 " + LogNumber(x) + " " + LogNumber(y) + " " + Quote(text) + " " +
-          std::to_string(mh) + " " + std::to_string(mv) + " " + std::to_string(c) + " font=" +
-          Quote(font.face) + " size=" + LogNumber(font.size) + " bold=" +
-          (font.bold ? "1" : "0") + " italic=" + (font.italic ? "1" : "0"));
+    if (s.log_on())
+        s.Log("PsSYMBOL40 " + LogNumber(x) + " " + LogNumber(y) + " " + Quote(text) + " " +
+              std::to_string(mh) + " " + std::to_string(mv) + " " + std::to_string(c) +
+              " font=" + Quote(font.face) + " size=" + LogNumber(font.size) + " bold=" +
+              (font.bold ? "1" : "0") + " italic=" + (font.italic ? "1" : "0"));
     if (text.empty() || font.size <= 0) return;
     const FaceChoice& face = Fonts::Get().Choose(font.face, font.bold, font.italic);
     std::u32string cps = Cp932ToCodePoints(text);

@@ -79,6 +79,8 @@ public:
 
     // Operation log: one line per operation while enabled.
     void EnableLog(bool on) { log_on_ = on; }
+    // Whether lines are kept: drawing skips building a line nobody keeps.
+    bool log_on() const { return log_on_; }
     const std::vector<std::string>& log() const { return log_; }
     void ClearLog() { log_.clear(); }
     void Log(std::string line);
