@@ -32,6 +32,41 @@ std::vector<double> Numbers(const std::string& line) {
     return out;
 }
 
+// Two logs draw the same: the same operations and texts, with numbers
+// equal to within rounding.
+::testing::AssertionResult SameDrawing(const std::vector<std::string>& a,
+                                       const std::vector<std::string>& b) {
+    auto fail = [&](const std::string& why) {
+        auto r = ::testing::AssertionFailure() << why << "\n";
+        for (auto& l : a) r << "  " << l << "\n";
+        r << "versus\n";
+        for (auto& l : b) r << "  " << l << "\n";
+        return r;
+    };
+    if (a.size() != b.size()) return fail("different lengths");
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        std::istringstream ia(a[i]), ib(b[i]);
+        std::string wa, wb;
+        while (true) {
+            bool ga = bool(ia >> wa), gb = bool(ib >> wb);
+            if (ga != gb) return fail("line " + std::to_string(i));
+            if (!ga) break;
+            if (wa == wb) continue;
+            std::size_t na = 0, nb = 0;
+            double va = 0, vb = 0;
+            try {
+                va = std::stod(wa, &na);
+                vb = std::stod(wb, &nb);
+            } catch (const std::exception&) {
+                return fail("line " + std::to_string(i));
+            }
+            if (na != wa.size() || nb != wb.size() || std::fabs(va - vb) > 1e-3)
+                return fail("line " + std::to_string(i));
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 class FiguresTest : public SurfaceTest {
 protected:
     TestProgram p;
@@ -367,7 +402,12 @@ TEST_F(FiguresTest, PointLabelInsideOrOutsideTheAngle) {
 }
 
 TEST_F(FiguresTest, PointLabelPrinterFollowsExactlyOne) {
-    // Each label must come out exactly as the chosen printer draws it there.
+    // Where the label goes does not depend on the printer.
+    SetArms(0, 180);
+    p.LabelText_s = "x+1";
+    p.DrawPointLabel();
+    const double x = LabelLeft(), y = p.Y;
+    // Each label must come out as the chosen printer draws it there.
     for (double compact : {0.0, 1.0, 2.0}) {
         SCOPED_TRACE(compact);
         SetArms(0, 180);
@@ -376,7 +416,6 @@ TEST_F(FiguresTest, PointLabelPrinterFollowsExactlyOne) {
         S().ClearLog();
         p.DrawPointLabel();
         auto label = Log();
-        double x = LabelLeft(), y = p.Y;
         EXPECT_EQ(p.LabelCompact.value(), 0);
         S().ClearLog();
         p.X = x;
@@ -386,7 +425,7 @@ TEST_F(FiguresTest, PointLabelPrinterFollowsExactlyOne) {
             p.DrawCompactText();
         else
             p.DrawMessage();
-        EXPECT_EQ(label, Log());
+        EXPECT_TRUE(SameDrawing(label, Log()));
     }
 }
 
@@ -785,7 +824,7 @@ TEST_F(PolygonTest, TriangleLetteredFromTheStartingCharacter) {
                                             "PsLINE 300 300 200 100 6 0 0 pen=2",
                                             "PsLINE 200 100 100 300 6 0 0 pen=2"}));
         auto texts = LabelTexts();
-        // A printer may draw a label in pieces; each label starts a new one.
+        // A printer may draw a label glyph by glyph, so compare the joined texts.
         std::string joined;
         for (auto& t : texts) joined += t;
         std::string expected;
@@ -845,7 +884,7 @@ TEST_F(PolygonTest, QuadrilateralWrapsPastTheLastCorner) {
         p.LabelText_s = surface::PfCHR24('A' + o.k - 1);
         S().ClearLog();
         p.DrawPointLabel();
-        EXPECT_EQ(LogLines("PsSYMBOL40").front(), labels[o.k - 1]);
+        EXPECT_TRUE(SameDrawing(LogLines("PsSYMBOL40"), {labels[o.k - 1]}));
     }
 }
 
