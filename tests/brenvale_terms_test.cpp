@@ -81,8 +81,8 @@ TEST_F(TermsItemTest, MagnetProblemBuildsItsScreenKeyByKey) {
     EXPECT_EQ(IndicesOf(log, kAnyKeyBox, start, first_at).size(), 2u);
     EXPECT_EQ(IndicesOf(log, kAnyKeyBox, start, second_at).size(), 9u);
 
-    // The texts, continued lines joining without gaps; the colour of each
-    // piece shows what the pupil counts.
+    // The texts, continued lines joining without gaps; the colours show
+    // what the pupil counts.
     auto glyphs = GlyphsIn(std::vector<std::string>(log.begin() + start, log.begin() + end));
     struct Want {
         double x, y;
