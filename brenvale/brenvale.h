@@ -22,6 +22,26 @@ public:
     void Example3LikeTermsDrill();
     void Example4SimplifyDrill();
 
+    // The row of sheets pinned up with magnets, also drawn by chapter 2: its
+    // frame's top-left corner is (GridOriginX, GridOriginY), drawn in the pen
+    // width in force. Leaves the 19 figure points in pixels in X_a(1..19),
+    // Y_a(1..19) and YI1 at the frame's bottom edge.
+    void DrawPaperMagnets();
+    // Overlays over the last figure drawn: one group of three magnets per
+    // sheet plus the single magnet; the three rows of magnets.
+    void DrawFirstGroupingP68();
+    void DrawSecondGroupingP68();
+    // The area picture of aL + bL collected into (a + b)L, with one key wait
+    // between its two rows: a, b in T_a(1), T_a(2), their texts in T_sa,
+    // the letter in X_sa(1), the first rectangle's corner at (X_a(1), Y_a(1)).
+    // Leaves the pen width at 5.
+    void AnimateLikeTerms();
+
+    // Registers of chapter 1.
+    surface::Single LetterPick;  // slot of the letter in the coefficient drill
+    // Colours of the like-term picture: positive quantities 3, negative 5.
+    surface::Single Term1LabelColor, Term2Color, LowerBox1FillColor, LowerBox2FillColor;
+
     // ---- chapter 2: adding and subtracting linear expressions ----
     void RunAddSubChapter();
     void ShowAddSubGoals();

@@ -4,13 +4,6 @@
 
 namespace brenvale {
 
-// Chapter 1.
-void Brenvale::MagnetProblemP68() {}
-void Brenvale::TermsCoefficientsDrill() {}
-void Brenvale::ShowP69Problem1Answers() {}
-void Brenvale::Example3LikeTermsDrill() {}
-void Brenvale::Example4SimplifyDrill() {}
-
 // Chapter 2.
 void Brenvale::BracketRulesIntroP71() {}
 void Brenvale::Example5BracketDrill() {}
