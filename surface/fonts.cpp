@@ -112,10 +112,10 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
     } else if (kind == 1) {
         // The formula letters a, x and c are set small and strongly
         // magnified, their cells well above the line: drawn low in the cell
-        // and a little narrow, they stand on the baseline of the gothic
+        // and narrow, they stand on the baseline of the gothic
         // digits beside them ("2x" must not read as a power of 2) and keep
         // within their advance.
-        f = impl_->Make(impl_->serif[bold][italic], false, false, false, 0.8, 1, 1.125);
+        f = impl_->Make(impl_->serif[bold][italic], false, false, false, 0.65, 1, 1.125);
     } else {
         f = impl_->Make(impl_->serif[bold][italic], false, false, true, 1, 1);
     }

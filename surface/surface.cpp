@@ -16,8 +16,8 @@ namespace {
 std::unique_ptr<Surface> g_surface;
 
 // Chosen for a classroom projector on the white background 15: text colours
-// 0, 3, 4, 5 read on white; 15 and 13 read on the menu panel 10; 9 reads on
-// the box fills 4 and 12.
+// 0, 3, 4, 5 and the headings' grey 7 read on white; 15 and 13 read on the
+// menu panel 10; 9 reads on the box fills 4 and 12.
 constexpr std::uint32_t kPalette[16] = {
     0x000000,  // 0 black
     0x0000A8,  // 1 navy
@@ -26,8 +26,8 @@ constexpr std::uint32_t kPalette[16] = {
     0xC00018,  // 4 red
     0x9A1AA6,  // 5 purple
     0x8B5A00,  // 6 brown
-    0xC0C0C0,  // 7 light grey
-    0x808080,  // 8 grey
+    0x6E6E6E,  // 7 grey
+    0xA8A8A8,  // 8 light grey
     0xFFF5A0,  // 9 pale yellow
     0x0E4A26,  // 10 dark green
     0x60E0E0,  // 11 light cyan
