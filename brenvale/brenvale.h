@@ -85,6 +85,12 @@ public:
 
 protected:
     void MainMenu() override;
+
+private:
+    // A chapter's goal screen: "<めあて>" at (44, 240) in colour 3, then the
+    // two goals in colour 0, each 32 in and 65 below the line before; XI2
+    // and YI1 follow the pen.
+    void DrawGoals(const surface::Str& first, const surface::Str& second);
 };
 
 }  // namespace brenvale

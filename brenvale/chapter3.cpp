@@ -11,17 +11,11 @@ void Brenvale::RunPracticeP73() { PracticeP73Menu(); }
 
 void Brenvale::PracticeP73Menu() {
     for (;;) {
-        AA_s = "①,②,③解答　　　④終了"_sj;
-        AskSubmenuChoice();
-        SENTAKU = AINP;
-        AINP = 10;
-        EraseBottomStrip();
-        if (SENTAKU < 1 || SENTAKU > 4) continue;
-        switch (framework::MenuJumpIndex(SENTAKU)) {
+        switch (AskSubmenuItem("①,②,③解答　　　④終了"_sj, 4)) {
             case 1: ShowPracticeP73Answers1(); break;
             case 2: ShowPracticeP73Answers2(); break;
             case 3: ShowPracticeP73Answers3(); break;
-            case 4: return;
+            default: return;  // 終了
         }
     }
 }

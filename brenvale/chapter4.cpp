@@ -13,39 +13,13 @@ void Brenvale::RunMulDivChapter() {
 }
 
 void Brenvale::ShowMulDivGoals() {
-    XI1 = 44;
-    YI1 = 240;
-    CCC1 = 3;
-    X = XI1;
-    Y = YI1;
-    AA_s = "<めあて>"_sj;
-    DrawMessage();
-    XI2 = X;
-    YI1 = Y;
-    CCC1 = 0;
-    X = XI1 + 32;
-    Y = YI1 + 65;
-    AA_s = "1 文字式と数との乗除の計算ができるようになろう。"_sj;
-    DrawMessage();
-    XI2 = X;
-    YI1 = Y;
-    X = XI1 + 32;
-    Y = YI1 + 65;
-    AA_s = "2 かっこがある式の計算ができるようになろう。"_sj;
-    DrawMessage();
-    XI2 = X;
-    YI1 = Y;
+    DrawGoals("1 文字式と数との乗除の計算ができるようになろう。"_sj,
+              "2 かっこがある式の計算ができるようになろう。"_sj);
 }
 
 void Brenvale::MulDivMenu() {
     for (;;) {
-        AA_s = "①例1　②例2　③問２　④分配課題　⑤例3　⑥問３　⑦例÷　⑧問4　⑨例5　⑩例題１　⑪話しあって　⑫終了"_sj;
-        AskSubmenuChoice();
-        SENTAKU = AINP;
-        AINP = 10;
-        EraseBottomStrip();
-        if (SENTAKU < 1 || SENTAKU > 12) continue;
-        switch (framework::MenuJumpIndex(SENTAKU)) {
+        switch (AskSubmenuItem("①例1　②例2　③問２　④分配課題　⑤例3　⑥問３　⑦例÷　⑧問4　⑨例5　⑩例題１　⑪話しあって　⑫終了"_sj, 12)) {
             case 1: Example1ProductTableDrill(); break;
             case 2: Example2DivisionDrill(); break;
             case 3: ShowP74Problem2Answers(); break;
@@ -57,7 +31,7 @@ void Brenvale::MulDivMenu() {
             case 9: Example5FractionTimesNumberDrill(); break;
             case 10: ExampleProblem1Drill(); break;
             case 11: DiscussTheMistake(); break;
-            case 12: return;
+            default: return;  // 終了
         }
     }
 }

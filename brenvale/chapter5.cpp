@@ -11,16 +11,10 @@ void Brenvale::RunPracticeP76() { PracticeP76Menu(); }
 
 void Brenvale::PracticeP76Menu() {
     for (;;) {
-        AA_s = "①,②解答　　　③終了"_sj;
-        AskSubmenuChoice();
-        SENTAKU = AINP;
-        AINP = 10;
-        EraseBottomStrip();
-        if (SENTAKU < 1 || SENTAKU > 3) continue;
-        switch (framework::MenuJumpIndex(SENTAKU)) {
+        switch (AskSubmenuItem("①,②解答　　　③終了"_sj, 3)) {
             case 1: ShowPracticeP76Answers1(); break;
             case 2: ShowPracticeP76Answers2(); break;
-            case 3: return;
+            default: return;  // 終了
         }
     }
 }

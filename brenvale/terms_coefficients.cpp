@@ -38,16 +38,6 @@ const char* const kCoefficientRows[10][2] = {
 void Brenvale::TermsCoefficientsDrill() {
     // Every text keeps the pen where it ended, so that the next one can
     // continue the line.
-    auto text_at = [this](double colour, double x, double y, const Str& text) {
-        CCC1 = colour;
-        X = x;
-        Y = y;
-        AA_s = text;
-        DrawMessage();
-        XI2 = X;
-        YI1 = Y;
-    };
-    auto text_after = [&](double colour, const Str& text) { text_at(colour, XI2, YI1, text); };
 
     PsLINE(0, 0, false, 1320, 1300, 15, 2, 15);
     AINP = 3;
@@ -70,17 +60,17 @@ void Brenvale::TermsCoefficientsDrill() {
         Y_a(2) = Y_a(1) + 320;
         // The heading above the box stays.
         PsLINE(X_a(1), Y_a(1), false, X_a(2), Y_a(2), 15, 2, 15);
-        text_at(0, XI0, YI1, "問①　次の式の項をいいなさい。"_sj);
-        text_at(0, XI1 + 27, YI1 + 80, T_sa(NO));
+        WriteAt(0, XI0, YI1, "問①　次の式の項をいいなさい。"_sj);
+        WriteAt(0, XI1 + 27, YI1 + 80, T_sa(NO));
         WaitAnyKey();
-        text_at(0, XI1, YI1 + 80, "="_sj + T_sa(10 + NO));
-        text_at(3, XI1, YI1 + 80, "項…"_sj + T_sa(20 + NO));
+        WriteAt(0, XI1, YI1 + 80, "="_sj + T_sa(10 + NO));
+        WriteAt(3, XI1, YI1 + 80, "項…"_sj + T_sa(20 + NO));
         AskNextStep();
         NO = NO + 1;
     }
-    text_at(5, XI0, YI1 + 80, "項"_sj);
-    text_after(3, "…+(加法の記号）で結ばれた、"_sj);
-    text_at(3, XI1, YI1 + 50, "1つ1つの数や文字式"_sj);
+    WriteAt(5, XI0, YI1 + 80, "項"_sj);
+    WriteAfter(3, "…+(加法の記号）で結ばれた、"_sj);
+    WriteAt(3, XI1, YI1 + 50, "1つ1つの数や文字式"_sj);
     WaitAnyKey();
     AINP = 3;
     NO = 1;
@@ -109,65 +99,55 @@ void Brenvale::TermsCoefficientsDrill() {
         } else if (NO == 10) {
             T_sa(LetterPick) = "a"_sj;
         }
-        text_at(0, XI0, YI1, "問②　"_sj + T_sa(LetterPick) + "の係数をいいなさい。"_sj);
+        WriteAt(0, XI0, YI1, "問②　"_sj + T_sa(LetterPick) + "の係数をいいなさい。"_sj);
         if (NO > 8) T_sa(LetterPick) = "";
-        text_at(0, XI1 + 27, YI1 + 80, T_sa(10 + NO) + T_sa(LetterPick));
+        WriteAt(0, XI1 + 27, YI1 + 80, T_sa(10 + NO) + T_sa(LetterPick));
         WaitAnyKey();
-        text_at(3, XI1, YI1 + 80, "係数…"_sj + T_sa(20 + NO));
+        WriteAt(3, XI1, YI1 + 80, "係数…"_sj + T_sa(20 + NO));
         AskNextStep();
         NO = NO + 1;
     }
-    text_at(5, XI0, YI1 + 80, "係数"_sj);
-    text_after(3, "…文字をふくむ項の数の部分"_sj);
+    WriteAt(5, XI0, YI1 + 80, "係数"_sj);
+    WriteAfter(3, "…文字をふくむ項の数の部分"_sj);
     WaitAnyKey();
-    text_at(7, 40, YI1 + 240, "教科書P69問1 をしなさい。"_sj);
+    WriteAt(7, 40, YI1 + 240, "教科書P69問1 をしなさい。"_sj);
 }
 
 void Brenvale::ShowP69Problem1Answers() {
-    auto text_at = [this](double colour, double x, double y, const Str& text) {
-        CCC1 = colour;
-        X = x;
-        Y = y;
-        AA_s = text;
-        DrawMessage();
-        XI2 = X;
-        YI1 = Y;
-    };
-    auto text_after = [&](double colour, const Str& text) { text_at(colour, XI2, YI1, text); };
 
     PsLINE(0, 0, false, 1760, 1300, 15, 2, 15);
     XI0 = 40;
     XI1 = XI0 + 54;
     YI1 = 30;
-    text_at(3, XI0, YI1, "問1　解答"_sj);
+    WriteAt(3, XI0, YI1, "問1　解答"_sj);
 
-    text_at(3, XI0, YI1 + 75, "(1)"_sj);
-    text_at(0, XI1 + 27, YI1, "9-2x"_sj);
-    text_at(0, XI1, YI1 + 50, "項…"_sj);
-    text_after(5, "9, -2x"_sj);
-    text_at(0, XI1, YI1 + 50, "xの係数…"_sj);
-    text_after(5, "-2"_sj);
+    WriteAt(3, XI0, YI1 + 75, "(1)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "9-2x"_sj);
+    WriteAt(0, XI1, YI1 + 50, "項…"_sj);
+    WriteAfter(5, "9, -2x"_sj);
+    WriteAt(0, XI1, YI1 + 50, "xの係数…"_sj);
+    WriteAfter(5, "-2"_sj);
 
-    text_at(3, XI0, YI1 + 85, "(2)"_sj);
-    text_at(0, XI1 + 27, YI1, "ﾀx/4ﾀ-3y=ﾀ1/4ﾀx-3y"_sj);
-    text_at(0, XI1, YI1 + 80, "項…"_sj);
-    text_after(5, "ﾀx/4ﾀ, -3y"_sj);
-    text_at(0, XI1, YI1 + 80, "xの係数…"_sj);
-    text_after(5, "ﾀ1/4ﾀ"_sj);
-    text_at(0, XI2 + 27, YI1, "yの係数…"_sj);
-    text_after(5, "-3"_sj);
+    WriteAt(3, XI0, YI1 + 85, "(2)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "ﾀx/4ﾀ-3y=ﾀ1/4ﾀx-3y"_sj);
+    WriteAt(0, XI1, YI1 + 80, "項…"_sj);
+    WriteAfter(5, "ﾀx/4ﾀ, -3y"_sj);
+    WriteAt(0, XI1, YI1 + 80, "xの係数…"_sj);
+    WriteAfter(5, "ﾀ1/4ﾀ"_sj);
+    WriteAt(0, XI2 + 27, YI1, "yの係数…"_sj);
+    WriteAfter(5, "-3"_sj);
 
     XI0 = 600;
     XI1 = XI0 + 54;
     YI1 = 60;
-    text_at(3, XI0, YI1, "(3)"_sj);
-    text_at(0, XI1 + 27, YI1, "a-b+8=1a-1b+8"_sj);
-    text_at(0, XI1, YI1 + 90, "項…"_sj);
-    text_after(5, "a, -b, 8"_sj);
-    text_at(0, XI1, YI1 + 80, "aの係数…"_sj);
-    text_after(5, "1"_sj);
-    text_at(0, XI2 + 27, YI1, "bの係数…"_sj);
-    text_after(5, "-1"_sj);
+    WriteAt(3, XI0, YI1, "(3)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "a-b+8=1a-1b+8"_sj);
+    WriteAt(0, XI1, YI1 + 90, "項…"_sj);
+    WriteAfter(5, "a, -b, 8"_sj);
+    WriteAt(0, XI1, YI1 + 80, "aの係数…"_sj);
+    WriteAfter(5, "1"_sj);
+    WriteAt(0, XI2 + 27, YI1, "bの係数…"_sj);
+    WriteAfter(5, "-1"_sj);
 }
 
 }  // namespace brenvale

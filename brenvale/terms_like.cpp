@@ -9,30 +9,20 @@ namespace brenvale {
 using namespace surface;
 
 void Brenvale::Example3LikeTermsDrill() {
-    auto text_at = [this](double colour, double x, double y, const Str& text) {
-        CCC1 = colour;
-        X = x;
-        Y = y;
-        AA_s = text;
-        DrawMessage();
-        XI2 = X;
-        YI1 = Y;
-    };
-    auto text_after = [&](double colour, const Str& text) { text_at(colour, XI2, YI1, text); };
 
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
     XI0 = 40;
     XI1 = XI0 + 60;
     YI1 = 30;
-    text_at(5, XI0, YI1, "1次の項"_sj);
-    text_after(0, "…文字が1つだけの項"_sj);
-    text_at(5, XI0, YI1 + 50, "一次式"_sj);
-    text_after(0, "…1次の項だけか、数との和で表される式"_sj);
-    text_at(0, XI0, YI1 + 50, "　5x,-4a,2a+3,2x-y-6"_sj);
+    WriteAt(5, XI0, YI1, "1次の項"_sj);
+    WriteAfter(0, "…文字が1つだけの項"_sj);
+    WriteAt(5, XI0, YI1 + 50, "一次式"_sj);
+    WriteAfter(0, "…1次の項だけか、数との和で表される式"_sj);
+    WriteAt(0, XI0, YI1 + 50, "　5x,-4a,2a+3,2x-y-6"_sj);
     WaitAnyKey();
-    text_at(3, XI0, YI1 + 50, "文字の部分が同じ項は計算できる"_sj);
+    WriteAt(3, XI0, YI1 + 50, "文字の部分が同じ項は計算できる"_sj);
     WaitAnyKey();
-    text_at(7, XI0, YI1 + 70, "例3　次の式を簡単にしなさい。"_sj);
+    WriteAt(7, XI0, YI1 + 70, "例3　次の式を簡単にしなさい。"_sj);
     Y_a(31) = YI1 + 60;
     AINP = 3;
     NO = 1;
@@ -92,66 +82,66 @@ void Brenvale::Example3LikeTermsDrill() {
         // Erases the previous pass; the opening rows and the heading stay.
         PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
 
-        text_at(0, XI1 + 27, YI1, T_sa(11) + X_sa(1) + T_sa(12) + X_sa(1) + "="_sj);
+        WriteAt(0, XI1 + 27, YI1, T_sa(11) + X_sa(1) + T_sa(12) + X_sa(1) + "="_sj);
         X_a(1) = 80;
         Y_a(1) = YI1 + 100;
         AnimateLikeTerms();
         WaitAnyKey();
         // Right after the "=": the picture leaves XI2 and YI1 alone.
-        text_at(3, XI2, YI1, T_sa(13) + X_sa(2));
+        WriteAt(3, XI2, YI1, T_sa(13) + X_sa(2));
         AskNextStep();
         NO = NO + 1;
     }
 
     // Keeps the last pass's expression line with its collected term.
     PsLINE(X_a(31), Y_a(31) + 50, true, 2000, 1800, 15, 2, 15);
-    text_at(5, XI0, YI1 + 50, "係数の和を求めればよい。"_sj);
+    WriteAt(5, XI0, YI1 + 50, "係数の和を求めればよい。"_sj);
     WaitAnyKey();
-    text_at(0, XI1, YI1 + 60, "-3-6=-9 だから"_sj);
-    text_at(0, XI1, YI1 + 60, "-3x-6x="_sj);
-    text_after(5, "-9x"_sj);
+    WriteAt(0, XI1, YI1 + 60, "-3-6=-9 だから"_sj);
+    WriteAt(0, XI1, YI1 + 60, "-3x-6x="_sj);
+    WriteAfter(5, "-9x"_sj);
     WaitAnyKey();
 
     // The answers, in two columns right of the drill.
     XI0 = 480;
     XI1 = 540;
     YI1 = 100;
-    text_at(7, XI0 + 120, YI1 + 50, "教科書P70 問2　をしなさい。"_sj);
+    WriteAt(7, XI0 + 120, YI1 + 50, "教科書P70 問2　をしなさい。"_sj);
     WaitAnyKey();
-    text_at(3, XI0 + 80, YI1 + 50, "(1)"_sj);
-    text_at(0, XI1 + 27, YI1 + 50, "6x-2x"_sj);
-    text_at(0, XI1, YI1 + 50, "=(6-2)x"_sj);
-    text_after(5, "=4x"_sj);
+    WriteAt(3, XI0 + 80, YI1 + 50, "(1)"_sj);
+    WriteAt(0, XI1 + 27, YI1 + 50, "6x-2x"_sj);
+    WriteAt(0, XI1, YI1 + 50, "=(6-2)x"_sj);
+    WriteAfter(5, "=4x"_sj);
     WaitAnyKey();
-    text_at(3, XI0, YI1 + 50, "(2)"_sj);
-    text_at(0, XI1 + 27, YI1, "x-8x"_sj);
-    text_at(0, XI1, YI1 + 50, "=(1-8)x"_sj);
-    text_after(5, "=-7x"_sj);
+    WriteAt(3, XI0, YI1 + 50, "(2)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "x-8x"_sj);
+    WriteAt(0, XI1, YI1 + 50, "=(1-8)x"_sj);
+    WriteAfter(5, "=-7x"_sj);
     WaitAnyKey();
-    text_at(3, XI0, YI1 + 50, "(3)"_sj);
-    text_at(0, XI1 + 27, YI1, "-5b-4b"_sj);
-    text_at(0, XI1, YI1 + 50, "=(-5-4)b"_sj);
-    text_at(5, XI1, YI1 + 50, "=-9b"_sj);
+    WriteAt(3, XI0, YI1 + 50, "(3)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "-5b-4b"_sj);
+    WriteAt(0, XI1, YI1 + 50, "=(-5-4)b"_sj);
+    WriteAt(5, XI1, YI1 + 50, "=-9b"_sj);
     WaitAnyKey();
 
     XI0 = 840;
     XI1 = 900;
     YI1 = 150;
-    text_at(3, XI0, YI1 + 50, "(4)"_sj);
-    text_at(0, XI1 + 27, YI1, "-0.2a+0.9a"_sj);
-    text_at(0, XI1, YI1 + 50, "=(-0.2+0.9)a"_sj);
-    text_at(5, XI1, YI1 + 50, "=0.7a"_sj);
+    WriteAt(3, XI0, YI1 + 50, "(4)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "-0.2a+0.9a"_sj);
+    WriteAt(0, XI1, YI1 + 50, "=(-0.2+0.9)a"_sj);
+    WriteAt(5, XI1, YI1 + 50, "=0.7a"_sj);
     WaitAnyKey();
     // Stacked fractions need the taller step.
-    text_at(3, XI0, YI1 + 70, "(5)"_sj);
-    text_at(0, XI1 + 27, YI1, "ﾀ3/5ﾀx+ﾀ1/5ﾀx"_sj);
-    text_at(0, XI1, YI1 + 70, "=(ﾀ3/5ﾀ+ﾀ1/5ﾀ)x"_sj);
-    text_after(5, "=ﾀ4/5ﾀx"_sj);
+    WriteAt(3, XI0, YI1 + 70, "(5)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "ﾀ3/5ﾀx+ﾀ1/5ﾀx"_sj);
+    WriteAt(0, XI1, YI1 + 70, "=(ﾀ3/5ﾀ+ﾀ1/5ﾀ)x"_sj);
+    WriteAfter(5, "=ﾀ4/5ﾀx"_sj);
     WaitAnyKey();
-    text_at(3, XI0, YI1 + 70, "(6)"_sj);
-    text_at(0, XI1 + 27, YI1, "x-ﾀ1/6ﾀx"_sj);
-    text_at(0, XI1, YI1 + 70, "=(ﾀ6/6ﾀ-ﾀ1/6ﾀ)x"_sj);
-    text_after(5, "=ﾀ5/6ﾀx"_sj);
+    WriteAt(3, XI0, YI1 + 70, "(6)"_sj);
+    WriteAt(0, XI1 + 27, YI1, "x-ﾀ1/6ﾀx"_sj);
+    WriteAt(0, XI1, YI1 + 70, "=(ﾀ6/6ﾀ-ﾀ1/6ﾀ)x"_sj);
+    WriteAfter(5, "=ﾀ5/6ﾀx"_sj);
 }
 
 void Brenvale::AnimateLikeTerms() {

@@ -9,16 +9,6 @@ namespace brenvale {
 using namespace surface;
 
 void Brenvale::MagnetProblemP68() {
-    auto text_at = [this](double colour, double x, double y, const Str& text) {
-        CCC1 = colour;
-        X = x;
-        Y = y;
-        AA_s = text;
-        DrawMessage();
-        XI2 = X;
-        YI1 = Y;
-    };
-    auto text_after = [&](double colour, const Str& text) { text_at(colour, XI2, YI1, text); };
     // A figure 60 below the line above it; YI1 comes back at its bottom edge.
     auto figure = [this] {
         GridOriginX = XI1;
@@ -32,54 +22,54 @@ void Brenvale::MagnetProblemP68() {
     FE_SETDRAWWIDTH(0, 5);
 
     // Left column: the problem, and each pupil's heading.
-    text_at(7, XI1, YI1, "教科書P68 x枚の画用紙をとめるのに必要なマグネットの個数は？"_sj);
+    WriteAt(7, XI1, YI1, "教科書P68 x枚の画用紙をとめるのに必要なマグネットの個数は？"_sj);
     figure();
     WaitAnyKey();
-    text_at(7, XI1, YI1 + 10, "<かりんさんの考え>"_sj);
+    WriteAt(7, XI1, YI1 + 10, "<かりんさんの考え>"_sj);
     figure();
     WaitAnyKey();
     DrawFirstGroupingP68();
     WaitAnyKey();
-    text_at(7, XI1, YI1 + 10, "<けいたさんの考え>"_sj);
-    text_at(3, XI1 + 120, YI1 + 50, "x+(x+1)+x"_sj);
+    WriteAt(7, XI1, YI1 + 10, "<けいたさんの考え>"_sj);
+    WriteAt(3, XI1 + 120, YI1 + 50, "x+(x+1)+x"_sj);
     WaitAnyKey();
 
     // Right column: the two explanations.
     XI1 = 640;
     YI1 = 80;
-    text_at(3, XI1, YI1 + 10, "かりんさん"_sj);
+    WriteAt(3, XI1, YI1 + 10, "かりんさん"_sj);
     WaitAnyKey();
-    text_after(0, "…3個の組がx組で"_sj);
+    WriteAfter(0, "…3個の組がx組で"_sj);
     WaitAnyKey();
-    text_after(5, "3x"_sj);
-    text_after(0, "個。"_sj);
-    text_at(0, XI1, YI1 + 50, "1個が1組 だから "_sj);
+    WriteAfter(5, "3x"_sj);
+    WriteAfter(0, "個。"_sj);
+    WriteAt(0, XI1, YI1 + 50, "1個が1組 だから "_sj);
     WaitAnyKey();
-    text_after(5, "3x+1"_sj);
-    text_after(0, "(個)"_sj);
+    WriteAfter(5, "3x+1"_sj);
+    WriteAfter(0, "(個)"_sj);
     WaitAnyKey();
-    text_at(3, XI1, YI1 + 60, "けいたさん"_sj);
+    WriteAt(3, XI1, YI1 + 60, "けいたさん"_sj);
     figure();
     WaitAnyKey();
     DrawSecondGroupingP68();
     WaitAnyKey();
-    text_at(0, XI1, YI1 + 10, "上端は"_sj);
+    WriteAt(0, XI1, YI1 + 10, "上端は"_sj);
     WaitAnyKey();
-    text_after(5, "x"_sj);
-    text_after(0, "個。"_sj);
-    text_after(0, "まん中は"_sj);
+    WriteAfter(5, "x"_sj);
+    WriteAfter(0, "個。"_sj);
+    WriteAfter(0, "まん中は"_sj);
     WaitAnyKey();
-    text_after(5, "(x+1)"_sj);
-    text_after(0, "個。"_sj);
-    text_at(0, XI1, YI1 + 50, "下端は"_sj);
+    WriteAfter(5, "(x+1)"_sj);
+    WriteAfter(0, "個。"_sj);
+    WriteAt(0, XI1, YI1 + 50, "下端は"_sj);
     WaitAnyKey();
-    text_after(5, "x"_sj);
-    text_after(0, "個。だから、"_sj);
+    WriteAfter(5, "x"_sj);
+    WriteAfter(0, "個。だから、"_sj);
     WaitAnyKey();
-    text_at(5, XI1, YI1 + 50, "x+(x+1)+x"_sj);
-    text_after(0, "(個)。"_sj);
+    WriteAt(5, XI1, YI1 + 50, "x+(x+1)+x"_sj);
+    WriteAfter(0, "(個)。"_sj);
     WaitAnyKey();
-    text_at(5, XI1, YI1 + 80, "x+(x+1)+x=3x+1"_sj);
+    WriteAt(5, XI1, YI1 + 80, "x+(x+1)+x=3x+1"_sj);
 }
 
 void Brenvale::DrawFirstGroupingP68() {

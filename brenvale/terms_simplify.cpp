@@ -8,20 +8,11 @@ namespace brenvale {
 using namespace surface;
 
 void Brenvale::Example4SimplifyDrill() {
-    auto text_at = [this](double colour, double x, double y, const Str& text) {
-        CCC1 = colour;
-        X = x;
-        Y = y;
-        AA_s = text;
-        DrawMessage();
-        XI2 = X;
-        YI1 = Y;
-    };
 
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
     XI0 = 40;
     YI1 = 30;
-    text_at(0, XI0, YI1, "例4　次の式を簡単にしなさい。"_sj);
+    WriteAt(0, XI0, YI1, "例4　次の式を簡単にしなさい。"_sj);
     AINP = 3;
 
     while (AINP != 1) {
@@ -60,15 +51,15 @@ void Brenvale::Example4SimplifyDrill() {
         PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
 
         const Str& L = X_sa(1);
-        text_at(0, XI1 + 27, YI1, T_sa(1) + L + T_sa(2) + T_sa(3) + L + T_sa(4));
+        WriteAt(0, XI1 + 27, YI1, T_sa(1) + L + T_sa(2) + T_sa(3) + L + T_sa(4));
         Y_a(1) = YI1;
         WaitAnyKey();
-        text_at(5, XI1, YI1 + 110, "="_sj + T_sa(5) + X_sa(2) + T_sa(6));
+        WriteAt(5, XI1, YI1 + 110, "="_sj + T_sa(5) + X_sa(2) + T_sa(6));
         WaitAnyKey();
-        text_at(3, XI1, YI1 + 60, "なぜ？"_sj);
+        WriteAt(3, XI1, YI1 + 60, "なぜ？"_sj);
         WaitAnyKey();
-        text_at(0, XI1, YI1 + 50, T_sa(1) + L + T_sa(3) + L + "="_sj + T_sa(5) + X_sa(2));
-        text_at(0, XI1, YI1 + 50, T_sa(2) + T_sa(4) + "="_sj + T_sa(6) + "　だから"_sj);
+        WriteAt(0, XI1, YI1 + 50, T_sa(1) + L + T_sa(3) + L + "="_sj + T_sa(5) + X_sa(2));
+        WriteAt(0, XI1, YI1 + 50, T_sa(2) + T_sa(4) + "="_sj + T_sa(6) + "　だから"_sj);
         // Between the problem and its answer; the layout registers stay on
         // the line above.
         CCC1 = 0;
@@ -79,9 +70,9 @@ void Brenvale::Example4SimplifyDrill() {
         AskNextStep();
     }
 
-    text_at(5, XI0, YI1 + 50, "文字の部分が同じ項を集める。"_sj);
+    WriteAt(5, XI0, YI1 + 50, "文字の部分が同じ項を集める。"_sj);
     WaitAnyKey();
-    text_at(7, XI0, YI1 + 100, "教科書P71 問3　をやろう。"_sj);
+    WriteAt(7, XI0, YI1 + 100, "教科書P71 問3　をやろう。"_sj);
     WaitAnyKey();
 
     // Each answer: label, problem, the problem reordered, and its result
@@ -111,10 +102,10 @@ void Brenvale::Example4SimplifyDrill() {
         } else if (k > 1) {
             y = YI1 + 60;
         }
-        text_at(3, XI0, y, Utf8ToCp932(kAnswers[k].label));
-        text_at(0, XI1, y, Utf8ToCp932(kAnswers[k].problem));
-        text_at(0, XI1, y + 50, Utf8ToCp932(kAnswers[k].reordered));
-        text_at(5, XI2, YI1, Utf8ToCp932(kAnswers[k].result));
+        WriteAt(3, XI0, y, Utf8ToCp932(kAnswers[k].label));
+        WriteAt(0, XI1, y, Utf8ToCp932(kAnswers[k].problem));
+        WriteAt(0, XI1, y + 50, Utf8ToCp932(kAnswers[k].reordered));
+        WriteAt(5, XI2, YI1, Utf8ToCp932(kAnswers[k].result));
         if (k < 5) WaitAnyKey();
     }
 }

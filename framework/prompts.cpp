@@ -104,6 +104,17 @@ void Prompts::AskSubmenuChoice() {
     ParseTypedNumber();
 }
 
+int Prompts::AskSubmenuItem(const Str& item_line, int count) {
+    for (;;) {
+        AA_s = item_line;
+        AskSubmenuChoice();
+        SENTAKU = AINP;
+        AINP = 10;
+        EraseBottomStrip();
+        if (SENTAKU >= 1 && SENTAKU <= count) return MenuJumpIndex(SENTAKU);
+    }
+}
+
 void Prompts::EraseBottomStrip() { PsLINE(0, 657, false, 992, 720, 15, 2, 15); }
 
 void Prompts::WaitAnyKeyWithMessage() {

@@ -39,6 +39,11 @@ public:
     // Shows AA_s in a box and waits for any key; CCC1 and the pen width come
     // back as they were.
     void WaitAnyKeyWithMessage();
+    // A chapter's sub-menu: shows `item_line` (cp932), reads a choice into
+    // SENTAKU (AINP becomes 10, so a drill never starts on the menu's 1),
+    // erases the strip, and asks again until the choice lies in 1 to
+    // `count`. Returns the item's number, the choice cut to a whole number.
+    int AskSubmenuItem(const Str& item_line, int count);
 
     // ---- step pacing ----
     // "何かキーを押して下さい。" until any key; CCC1 and the pen width come

@@ -24,6 +24,12 @@ public:
     // metrics); X after the last glyph.
     void DrawGlyphs();
 
+    // How lesson content writes a line: CCC1, X, Y and AA_s set, DrawMessage,
+    // then XI2 = X and YI1 = Y, so that the next text can continue the line.
+    void WriteAt(double colour, double x, double y, const Str& text);
+    // The same, continuing the line at (XI2, YI1).
+    void WriteAfter(double colour, const Str& text);
+
     // ---- plain formula text (prompt line) ----
     // Draws AA_s in full width at (X, Y), 16 units a character; X after it.
     void DrawFormulaText();

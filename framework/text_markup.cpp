@@ -155,4 +155,16 @@ void Text::DrawStackedFraction() {
     Y = y0;
 }
 
+void Text::WriteAt(double colour, double x, double y, const Str& text) {
+    CCC1 = colour;
+    X = x;
+    Y = y;
+    AA_s = text;
+    DrawMessage();
+    XI2 = X;
+    YI1 = Y;
+}
+
+void Text::WriteAfter(double colour, const Str& text) { WriteAt(colour, XI2, YI1, text); }
+
 }  // namespace framework
