@@ -10,6 +10,7 @@
 #include "brenvale/brenvale.h"
 #include "surface/headless.h"
 #include "surface/surface.h"
+#include "tests/harness.h"
 #include "tools/replay.h"
 
 namespace {
@@ -20,36 +21,12 @@ const std::string kWindowPaint = "PsLINE 0 0 1760 1800 15 2 15 pen=3";
 const std::string kPanel = "PsLINE 22 10 1342 610 15 2 10 pen=3";
 const std::string kBottomStrip = "PsLINE 0 657 992 720 15 2 15 pen=3";
 
-struct Drawn {
-    double x = 0, y = 0;
-    std::string text;  // UTF-8
-    int colour = -1;
-};
-
-bool IsText(const std::string& line) { return line.rfind("PsSYMBOL40 ", 0) == 0; }
+using testing_support::Drawn;
+using testing_support::IsText;
+using testing_support::ParseText;
+using testing_support::TextsIn;
 
 bool StartsWith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
-
-Drawn ParseText(const std::string& line) {
-    Drawn d;
-    std::istringstream head(line.substr(11));
-    head >> d.x >> d.y;
-    auto open = line.find('"');
-    auto close = line.find("\" ", open + 1);
-    d.text = line.substr(open + 1, close - open - 1);
-    std::istringstream tail(line.substr(close + 2));
-    int h, v;
-    tail >> h >> v >> d.colour;
-    return d;
-}
-
-std::vector<Drawn> TextsIn(const std::vector<std::string>& log, std::size_t from = 0,
-                           std::size_t to = std::string::npos) {
-    std::vector<Drawn> out;
-    for (std::size_t i = from; i < std::min(to, log.size()); ++i)
-        if (IsText(log[i])) out.push_back(ParseText(log[i]));
-    return out;
-}
 
 // The texts joined in the order drawn, without half-width blanks (the
 // formula printer draws a blank as an empty advance).

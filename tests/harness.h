@@ -7,7 +7,9 @@
 
 #include <cstdio>
 
+#include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,37 @@ struct TestProgram : geometry::Geometry {
     explicit TestProgram(bool ke_stroke = true) : Geometry("Test", ke_stroke) {}
     void MainMenu() override {}
 };
+
+// One PsSYMBOL40 line of the operation log.
+struct Drawn {
+    double x = 0, y = 0;
+    std::string text;  // UTF-8
+    int colour = -1;
+};
+
+inline bool IsText(const std::string& line) { return line.rfind("PsSYMBOL40 ", 0) == 0; }
+
+inline Drawn ParseText(const std::string& line) {
+    Drawn d;
+    std::istringstream head(line.substr(11));
+    head >> d.x >> d.y;
+    auto open = line.find('"');
+    auto close = line.find("\" ", open + 1);
+    d.text = line.substr(open + 1, close - open - 1);
+    std::istringstream tail(line.substr(close + 2));
+    int h, v;
+    tail >> h >> v >> d.colour;
+    return d;
+}
+
+// The texts drawn by log lines from..to, in the order drawn.
+inline std::vector<Drawn> TextsIn(const std::vector<std::string>& log, std::size_t from = 0,
+                                  std::size_t to = std::string::npos) {
+    std::vector<Drawn> out;
+    for (std::size_t i = from; i < std::min(to, log.size()); ++i)
+        if (IsText(log[i])) out.push_back(ParseText(log[i]));
+    return out;
+}
 
 class SurfaceTest : public ::testing::Test {
 protected:

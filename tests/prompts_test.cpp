@@ -11,30 +11,8 @@ namespace {
 using surface::Str;
 using surface::Stop;
 
-// One PsSYMBOL40 line of the log.
-struct Drawn {
-    double x = 0, y = 0;
-    std::string text;  // UTF-8
-    int colour = -1;
-};
-
-std::vector<Drawn> TextsIn(const std::vector<std::string>& log) {
-    std::vector<Drawn> out;
-    for (const auto& line : log) {
-        if (line.rfind("PsSYMBOL40 ", 0) != 0) continue;
-        Drawn d;
-        std::istringstream head(line.substr(11));
-        head >> d.x >> d.y;
-        auto open = line.find('"');
-        auto close = line.find("\" ", open + 1);
-        d.text = line.substr(open + 1, close - open - 1);
-        std::istringstream tail(line.substr(close + 2));
-        int h, v;
-        tail >> h >> v >> d.colour;
-        out.push_back(d);
-    }
-    return out;
-}
+using testing_support::Drawn;
+using testing_support::TextsIn;
 
 // The texts drawn, joined in the order drawn.
 std::string Joined(const std::vector<Drawn>& texts) {
