@@ -3,7 +3,6 @@
 #include <cfloat>
 #include <cmath>
 
-#include "surface/surface.h"
 
 namespace surface {
 
