@@ -148,24 +148,19 @@ void Text::DrawGlyphs() {
             glyph(x, y, 3, 2);
             JYOU = 0;
             TX = TX + 24;
-        } else if (italic_letter && part) {
-            FE_SETFONTNAME(0, kSerif);
-            FE_SETFONTSIZE(0, 8);
-            FE_SETFONTITALIC(0, -1);
-            glyph(x + 4, y - 16, 12, 5);
-            FE_SETFONTNAME(0, kGothic);
-            FE_SETFONTSIZE(0, 16);
-            FE_SETFONTITALIC(0, 0);
-            TX = TX + 32;
         } else if (italic_letter) {
+            // In a fraction part the letter stands lower, wider and advances more.
             FE_SETFONTNAME(0, kSerif);
             FE_SETFONTSIZE(0, 8);
             FE_SETFONTITALIC(0, -1);
-            glyph(x + 4, y - 22, 10, 7);
+            if (part)
+                glyph(x + 4, y - 16, 12, 5);
+            else
+                glyph(x + 4, y - 22, 10, 7);
             FE_SETFONTNAME(0, kGothic);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTITALIC(0, 0);
-            TX = TX + 27;
+            TX = TX + (part ? 32 : 27);
         } else if (B_s == "l") {
             FE_SETFONTNAME(0, kScript);
             FE_SETFONTSIZE(0, 16);

@@ -343,8 +343,7 @@ TEST_F(DrillTest, Example3ClosesWithTheRuleAndPage70Answers) {
         auto first = std::find_if(glyphs.begin(), glyphs.end(),
                                   [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
         ASSERT_NE(first, glyphs.end());
-        std::size_t before = 0;
-        while (before < waits.size() && waits[before] < first->index) ++before;
+        std::size_t before = CountBefore(waits, first->index);
         EXPECT_EQ(before, waits_seen);
         if (w.wait_after) ++waits_seen;
     }
@@ -420,8 +419,7 @@ TEST_F(DrillTest, Example4InstanceShowsItsStepsInOrder) {
         auto first = std::find_if(glyphs.begin(), glyphs.end(),
                                   [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
         ASSERT_NE(first, glyphs.end());
-        std::size_t before = 0;
-        while (before < waits.size() && waits[before] < first->index) ++before;
+        std::size_t before = CountBefore(waits, first->index);
         EXPECT_EQ(before, w.waits_before);
         // The instance's rows come before its step prompt, the rest after.
         EXPECT_EQ(first->index < steps[0], w.y < 400 && w.x < 600);

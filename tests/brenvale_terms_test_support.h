@@ -54,6 +54,12 @@ inline std::vector<std::size_t> IndicesOf(const std::vector<std::string>& log,
     return at;
 }
 
+// How many of the (sorted) indices lie before `index`.
+inline std::size_t CountBefore(const std::vector<std::size_t>& indices, std::size_t index) {
+    return static_cast<std::size_t>(std::lower_bound(indices.begin(), indices.end(), index) -
+                                    indices.begin());
+}
+
 // The log cut at each line that begins with `separator`; the part before the
 // first one is left out.
 inline std::vector<std::vector<std::string>> SplitAt(const std::vector<std::string>& log,
