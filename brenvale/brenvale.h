@@ -60,6 +60,11 @@ public:
     void ShowPracticeP73Answers1();
     void ShowPracticeP73Answers2();
     void ShowPracticeP73Answers3();
+    // The frame of a practice answer screen, on a blank window: the title
+    // box (40, 30)-(436, 76) and, 20 to its right, the 44-square box of the
+    // problem's number (both cp932). Leaves XI0 40, XI1 94, YI1 30 and XI2
+    // at the number box's right edge (500); pen width as it is.
+    void DrawPracticeFrame(const surface::Str& title, const surface::Str& number);
 
     // ---- chapter 4: products and quotients of expressions and numbers ----
     void RunMulDivChapter();
@@ -85,12 +90,6 @@ public:
 
 protected:
     void MainMenu() override;
-
-private:
-    // A chapter's goal screen: "<めあて>" at (44, 240) in colour 3, then the
-    // two goals in colour 0, each 32 in and 65 below the line before; XI2
-    // and YI1 follow the pen.
-    void DrawGoals(const surface::Str& first, const surface::Str& second);
 };
 
 }  // namespace brenvale

@@ -7,14 +7,6 @@ namespace brenvale {
 
 using namespace surface;
 
-void Brenvale::DrawGoals(const Str& first, const Str& second) {
-    XI1 = 44;
-    YI1 = 240;
-    WriteAt(3, XI1, YI1, "<めあて>"_sj);
-    WriteAt(0, XI1 + 32, YI1 + 65, first);
-    WriteAt(0, XI1 + 32, YI1 + 65, second);
-}
-
 void Brenvale::RunTermsChapter() {
     ShowTermsGoals();
     TermsMenu();

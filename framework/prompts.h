@@ -44,6 +44,11 @@ public:
     // erases the strip, and asks again until the choice lies in 1 to
     // `count`. Returns the item's number, the choice cut to a whole number.
     int AskSubmenuItem(const Str& item_line, int count);
+    // A chapter's goal screen, on the window as it stands: "<めあて>" at
+    // (44, 240) in colour 3, then each goal given (cp932; an empty one is
+    // left out) in colour 0, `indent` right of it and 65 below the line
+    // before. XI1 is 44; XI2 and YI1 follow the pen.
+    void DrawGoals(const Str& first, const Str& second = Str(), double indent = 32);
 
     // ---- step pacing ----
     // "何かキーを押して下さい。" until any key; CCC1 and the pen width come

@@ -1,5 +1,6 @@
 // The main-menu frame of the three programs: each program hands it its own
-// items and opens the chapter whose number comes back.
+// items and opens the chapter whose number comes back; and the goal screen
+// that opens a teaching chapter.
 #include "framework/prompts.h"
 #include "surface/surface.h"
 
@@ -37,6 +38,15 @@ int Prompts::MainMenuFrame(const std::vector<Str>& items) {
         // Every chapter starts on a window painted over entirely.
         PsLINE(0, 0, true, 1760, 1800, 15, 2, 15);
         return MenuJumpIndex(AINP);
+    }
+}
+
+void Prompts::DrawGoals(const Str& first, const Str& second, double indent) {
+    XI1 = 44;
+    YI1 = 240;
+    WriteAt(3, XI1, YI1, "<めあて>"_sj);
+    for (const Str* goal : {&first, &second}) {
+        if (!goal->empty()) WriteAt(0, XI1 + indent, YI1 + 65, *goal);
     }
 }
 

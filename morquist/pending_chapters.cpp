@@ -1,0 +1,14 @@
+// Chapters whose screens are not built yet: each returns straight to the
+// main menu, which draws itself again. A chapter moves out of this file
+// when it is built.
+#include "morquist/morquist.h"
+
+namespace morquist {
+
+void Morquist::RunWithLettersChapter() {}
+void Morquist::RunNotationChapter() {}
+void Morquist::RunQuantitiesChapter() {}
+void Morquist::RunExpressionValueChapter() {}
+void Morquist::RunPracticeP67() {}
+
+}  // namespace morquist
