@@ -72,7 +72,7 @@ void Brenvale::Example4SimplifyDrill() {
 
     WriteAt(5, XI0, YI1 + 50, "文字の部分が同じ項を集める。"_sj);
     WaitAnyKey();
-    WriteAt(7, XI0, YI1 + 100, "教科書P71 問3　をやろう。"_sj);
+    WriteAt(3, XI0, YI1 + 100, "教科書P71 問3　をやろう。"_sj);
     WaitAnyKey();
 
     // Each answer: label, problem, the problem reordered, and its result

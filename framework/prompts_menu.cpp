@@ -18,7 +18,13 @@ int Prompts::MainMenuFrame(const std::vector<Str>& items) {
         X = 264;
         Y = 30;
         AA_s = "＜"_sj + TITLE_s + "　メニュー＞"_sj;
-        DrawMessage();
+        {
+            struct Plain {
+                bool& on;
+                ~Plain() { on = false; }
+            } plain{plain_letters_ = true};
+            DrawMessage();
+        }
         for (std::size_t k = 0; k < items.size(); ++k) {
             CCC1 = k % 2 == 0 ? 13 : 15;
             X = 44;

@@ -103,6 +103,11 @@ public:
 
 protected:
     using Framework::Framework;
+
+    // While set, the glyph renderer draws "a", "x", "c" and "l" as the
+    // ordinary letters they are, not as formula letters: a program's name
+    // is a name, not a formula.
+    bool plain_letters_ = false;
 };
 
 }  // namespace framework

@@ -107,7 +107,7 @@ void Text::DrawGlyphs() {
 
         const bool wide = PfLEN(B_s) == 2;  // after the substitutions
         const bool part = BUN == 1;
-        const bool italic_letter = B_s == "a" || B_s == "x" || B_s == "c";
+        const bool italic_letter = !plain_letters_ && (B_s == "a" || B_s == "x" || B_s == "c");
         double x = TX, y = TY;
         auto glyph = [&](double gx, double gy, double across, double down) {
             PsSYMBOL40(gx, gy, B_s, across, down, CCC1);
@@ -161,7 +161,7 @@ void Text::DrawGlyphs() {
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTITALIC(0, 0);
             TX = TX + (part ? 32 : 27);
-        } else if (B_s == "l") {
+        } else if (B_s == "l" && !plain_letters_) {
             FE_SETFONTNAME(0, kScript);
             FE_SETFONTSIZE(0, 16);
             FE_SETFONTBOLD(0, -1);

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -223,18 +224,51 @@ void PsCIRCLE(double x, double y, double r, double colour, double aspect, double
     double ry = aspect < 1 ? r * aspect : r;
     cairo_t* cr = s.cr();
     bool whole = start == 0 && end == 0;
+    // Fractions of a full turn, clockwise as seen from the right-pointing
+    // direction; with y downwards, cairo's angles run the same way.
+    const double turn = 2 * std::numbers::pi;
+    const double a0 = whole ? 0 : start * turn, a1 = whole ? turn : end * turn;
+    const double half_pen = s.pen_width() / 2;
+    if (std::min(rx, ry) < half_pen) {
+        // A pen wider than the shape: the stroke's inner edge would turn
+        // inside out and leave a hole, so small dots came out as rings. The
+        // stroke is every point within half a pen of the outline, so it is
+        // painted as that: discs along the outline (a sector's radii
+        // included); it covers the inside too, so no fill shows.
+        double sweep = whole ? turn : (a1 > a0 ? a1 - a0 : a1 - a0 + turn);
+        auto disc = [&](double cx, double cy) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, cx, cy, half_pen, 0, turn);
+        };
+        // Points a quarter unit apart, or closer.
+        auto segment = [&](double x0, double y0, double x1, double y1) {
+            int n = std::max(1, static_cast<int>(std::ceil(std::hypot(x1 - x0, y1 - y0) / 0.25)));
+            for (int k = 0; k <= n; ++k) disc(x0 + (x1 - x0) * k / n, y0 + (y1 - y0) * k / n);
+        };
+        cairo_new_path(cr);
+        int steps = std::max(8, static_cast<int>(std::ceil(sweep * std::max(rx, ry) / 0.25)));
+        for (int k = 0; k <= steps; ++k) {
+            double a = a0 + sweep * k / steps;
+            disc(x + rx * std::cos(a), y + ry * std::sin(a));
+        }
+        if (!whole && filled) {  // a sector's outline runs through its centre
+            segment(x, y, x + rx * std::cos(a0), y + ry * std::sin(a0));
+            segment(x, y, x + rx * std::cos(a0 + sweep), y + ry * std::sin(a0 + sweep));
+        }
+        SetColour(cr, c);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_fill(cr);
+        s.MarkChanged();
+        return;
+    }
     cairo_save(cr);
     cairo_translate(cr, x, y);
     if (rx > 0 && ry > 0) cairo_scale(cr, rx, ry);
     else cairo_scale(cr, 1e-6, 1e-6);
-    // Fractions of a full turn, clockwise as seen from the right-pointing
-    // direction; with y downwards, cairo's angles run the same way.
-    const double turn = 2 * std::numbers::pi;
     if (whole) {
         cairo_arc(cr, 0, 0, 1, 0, turn);
         cairo_close_path(cr);
     } else {
-        double a0 = start * turn, a1 = end * turn;
         if (filled) cairo_move_to(cr, 0, 0);
         cairo_arc(cr, 0, 0, 1, a0, a1);
         if (filled) cairo_close_path(cr);

@@ -393,7 +393,7 @@ TEST_F(DrillTest, Example4InstanceShowsItsStepsInOrder) {
         {100, 360, "+3+5=+8　だから", 0, 3},
         {100, 145, "=7x-4x+3+5", 0, 3},
         {40, 410, "文字の部分が同じ項を集める。", 5, 3},
-        {40, 510, "教科書P71 問3　をやろう。", 7, 4},
+        {40, 510, "教科書P71 問3　をやろう。", 3, 4},
         // The problems begin with a blank: on the right it ends where the
         // label does, on the left the label reaches past it.
         {40, 560, "(1)", 3, 5},

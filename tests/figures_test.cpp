@@ -260,6 +260,19 @@ TEST_F(CurvedArrowTest, DotsRunAlongTheHalfEllipseOnTheChosenSide) {
     }
 }
 
+TEST_F(CurvedArrowTest, DotsAreSolidWithTheLessonsWidePen) {
+    // Pen 5, as the like-term picture draws its arrows: every dot's centre
+    // has the dot's colour (a ring would leave it white).
+    surface::FE_SETDRAWWIDTH(0, 5);
+    Draw({"wide pen", 100, 300, 400, 300, -40, 1, 0, 2, 0, 0, 0, 0, 0, 0, 0}, "");
+    auto dots = LogLines("PsCIRCLE");
+    ASSERT_GT(dots.size(), 50u);
+    for (const auto& d : dots) {
+        auto n = Numbers(d);
+        ASSERT_EQ(S().PixelAt(n[0], n[1]), surface::PaletteColor(9)) << d;
+    }
+}
+
 TEST_F(CurvedArrowTest, LabelSitsOutsideTheBowAtItsMiddle) {
     struct Case {
         ArrowCase arrow;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/harness.h"
+#include "tools/replay.h"
 
 namespace {
 
@@ -60,6 +61,41 @@ TEST_F(MainMenuFrameTest, HeadingAndItemsFollowTheProgram) {
         ASSERT_FALSE(lines.empty());
         std::string colour = k % 2 == 0 ? " 13 font=" : " 15 font=";
         EXPECT_NE(lines[0].find(colour), std::string::npos) << lines[0];
+    }
+}
+
+TEST(MainMenuHeading, ShowsTheProgramsNameAsANameNotAFormula) {
+    // The glyph renderer turns a, x, c and l into formula letters; the
+    // heading's name must come out in the heading's own face, every letter
+    // upright, each in the place an ordinary half-width glyph takes.
+    for (const std::string name : {"Brenvale", "Morquist", "Tessarin"}) {
+        SCOPED_TRACE(name);
+        std::string program = name;
+        program[0] = static_cast<char>(program[0] - 'A' + 'a');
+        replay::Options o;
+        o.program = program;
+        replay::Result r = replay::Run(o);
+        std::vector<testing_support::Drawn> heading;
+        for (const auto& line : r.log) {
+            if (!testing_support::IsText(line)) continue;
+            auto d = testing_support::ParseText(line);
+            if (d.y != 30) continue;
+            heading.push_back(d);
+            EXPECT_NE(line.find("font=\"ゴシック\" size=16 bold=1 italic=0"), std::string::npos) << line;
+            EXPECT_NE(line.find(" 15 font="), std::string::npos) << line;
+        }
+        ASSERT_EQ(heading.size(), name.size() + 7);
+        EXPECT_EQ(heading.front().text, "＜");
+        EXPECT_EQ(heading.front().x, 264);
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const auto& d = heading[1 + i];
+            EXPECT_EQ(d.text, name.substr(i, 1));
+            EXPECT_EQ(d.x, 298 + 27 * double(i)) << d.text;  // after "＜"'s 34
+        }
+        std::string rest;
+        for (std::size_t i = 1 + name.size(); i < heading.size(); ++i) rest += heading[i].text;
+        EXPECT_EQ(rest, "　メニュー＞");
+        surface::Surface::Shutdown();
     }
 }
 

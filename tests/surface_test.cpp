@@ -219,6 +219,46 @@ TEST_F(DrawingTest, ShapesPaintTheirColours) {
     EXPECT_EQ(S().PixelAt(200, 150), PaletteColor(15));
 }
 
+TEST_F(DrawingTest, AFilledCircleIsASolidDiscOfItsRadiusPlusHalfThePen) {
+    // The curved arrow's dots are discs of radius 0.5 drawn with pen 5: they
+    // must read as dots, not rings, whatever the radius against the pen.
+    struct Case {
+        double r, pen;
+    };
+    const Case cases[] = {{0.5, 5}, {0, 5}, {1, 5}, {2, 5}, {2.5, 5}, {3, 5}, {4, 3}, {0.5, 12}};
+    double x = 60;
+    for (const Case& c : cases) {
+        PsCLS();
+        FE_SETDRAWWIDTH(0, c.pen);
+        PsCIRCLE(x, 300, c.r, 4, 1, 0, 0, true, 4);
+        const double reach = c.r + c.pen / 2;
+        for (int dy = -12; dy <= 12; ++dy)
+            for (int dx = -12; dx <= 12; ++dx) {
+                double d = std::hypot(dx, dy);
+                std::uint32_t at = S().PixelAt(x + dx, 300 + dy);
+                if (d <= reach - 0.8) {
+                    ASSERT_EQ(at, PaletteColor(4)) << "r " << c.r << " pen " << c.pen << " at " << dx << "," << dy;
+                }
+                if (d >= reach + 0.8) {
+                    ASSERT_EQ(at, PaletteColor(15)) << "r " << c.r << " pen " << c.pen << " at " << dx << "," << dy;
+                }
+            }
+        x += 40;
+    }
+    // Border and fill of different colours: a wide pen covers a small fill.
+    PsCLS();
+    FE_SETDRAWWIDTH(0, 5);
+    PsCIRCLE(300, 300, 1, 0, 1, 0, 0, true, 9);
+    EXPECT_EQ(S().PixelAt(300, 300), PaletteColor(0));
+    // A small sector and a small arc are solid too.
+    PsCIRCLE(400, 300, 1.5, 5, 1, 0, 0.25, true, 5);
+    EXPECT_EQ(S().PixelAt(400, 300), PaletteColor(5));
+    EXPECT_EQ(S().PixelAt(401, 301), PaletteColor(5));
+    PsCIRCLE(500, 300, 1.5, 5, 1, 0, 0.5, false, 0);
+    EXPECT_EQ(S().PixelAt(500, 301.5), PaletteColor(5));
+    EXPECT_EQ(S().PixelAt(500, 305.5), PaletteColor(15));
+}
+
 TEST_F(DrawingTest, TextFillsItsCellsAndKeepsWhatLiesUnder) {
     FE_SETFONTNAME(0, "ｺﾞｼｯｸ"_sj);
     FE_SETFONTSIZE(0, 16);
