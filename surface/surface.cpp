@@ -16,24 +16,28 @@ namespace {
 
 std::unique_ptr<Surface> g_surface;
 
-// Chosen for a classroom projector on the white background 15: text colours
-// 0, 3, 4, 5 and the headings' grey 7 read on white; 15 and 13 read on the
-// menu panel 10; 9 reads on the box fills 4 and 12.
+// Chosen for a classroom projector on the white background 15. Every pair
+// of text colour and ground that the lessons draw reads at a contrast of at
+// least 3:1, and the prompt line's small texts at 4.5:1: the pink 13 on the
+// dark panel 10, the fills 3, 5 and 6 and white; the teal 3, the purple 5
+// and the grey 7 on white, 5 on the pink, grey and yellow cells; the pale
+// yellow 9 on the red 4 and blue 12 prompt boxes. The table of these pairs
+// is walked by a test.
 constexpr std::uint32_t kPalette[16] = {
     0x000000,  // 0 black
     0x0000A8,  // 1 navy
     0x008000,  // 2 green
-    0x00788A,  // 3 teal
+    0x004C58,  // 3 dark teal
     0xC00018,  // 4 red
-    0x9A1AA6,  // 5 purple
-    0x8B5A00,  // 6 brown
-    0x6E6E6E,  // 7 grey
+    0x5C0F72,  // 5 dark purple
+    0x4A2E00,  // 6 dark brown
+    0x858585,  // 7 grey
     0xA8A8A8,  // 8 light grey
     0xFFF5A0,  // 9 pale yellow
-    0x0E4A26,  // 10 dark green
+    0x0B3D1E,  // 10 dark green
     0x60E0E0,  // 11 light cyan
     0x1D4FB0,  // 12 blue
-    0xF0359C,  // 13 pink
+    0xF8539F,  // 13 pink
     0xE0A800,  // 14 gold
     0xFFFFFF,  // 15 white: the background
 };
