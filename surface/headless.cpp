@@ -31,6 +31,23 @@ void HeadlessBackend::AddKeys(const std::vector<Str>& keys) {
     keys_.insert(keys_.end(), keys.begin(), keys.end());
 }
 
+namespace {
+
+// A key with no character, as the window gives it: a NUL and the scancode.
+Str ScanKey(const std::string& number) {
+    std::size_t used = 0;
+    int code = -1;
+    try {
+        code = std::stoi(number, &used);
+    } catch (const std::exception&) {
+    }
+    if (used != number.size() || code < 1 || code > 255)
+        throw std::invalid_argument("{scan N} takes a scancode 1 to 255, not '" + number + "'");
+    return Str{'\0', static_cast<char>(code)};
+}
+
+}  // namespace
+
 std::vector<Str> ParseKeys(const std::string& script) {
     std::vector<Str> keys;
     for (std::size_t i = 0; i < script.size();) {
@@ -42,6 +59,7 @@ std::vector<Str> ParseKeys(const std::string& script) {
             else if (name == "bs") keys.push_back("\b");
             else if (name == "del") keys.push_back("\x0c");
             else if (name == "esc") keys.push_back("\x1b");
+            else if (name.rfind("scan ", 0) == 0) keys.push_back(ScanKey(name.substr(5)));
             else throw std::invalid_argument("unknown key {" + name + "}");
             i = close + 1;
             continue;

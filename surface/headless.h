@@ -26,6 +26,7 @@ public:
 
     void AddKeys(const std::vector<Str>& keys);
     int pauses() const { return pauses_; }
+    std::size_t keys_left() const { return keys_.size(); }
 
 private:
     std::deque<Str> keys_;
@@ -35,7 +36,8 @@ private:
 };
 
 // Splits a key script into keys: one character each, with {enter}, {bs},
-// {del} (code 12) and {esc} for the others. Throws std::invalid_argument
+// {del} (code 12) and {esc} for the others, and {scan N} for a key with no
+// character (arrows, function keys: a NUL and the scancode N). Throws std::invalid_argument
 // on an unknown {name}.
 std::vector<Str> ParseKeys(const std::string& utf8_script);
 

@@ -161,11 +161,11 @@ TEST(Numbers, ArraysCheckTheirBounds) {
 }
 
 TEST(Keys, ScriptNamesTheSpecialKeys) {
-    auto keys = ParseKeys("1/{enter}{bs}{del}{esc}ﾀ");
-    std::vector<Str> want = {"1", "/", "\r", "\b", "\x0c", "\x1b", "ﾀ"_sj};
+    auto keys = ParseKeys("1/{enter}{bs}{del}{esc}ﾀ{scan 82}");
+    std::vector<Str> want = {"1", "/", "\r", "\b", "\x0c", "\x1b", "ﾀ"_sj, Str{'\0', 82}};
     EXPECT_EQ(keys, want);
-    EXPECT_THROW(ParseKeys("{tab}"), std::invalid_argument);
-    EXPECT_THROW(ParseKeys("{enter"), std::invalid_argument);
+    for (const char* bad : {"{tab}", "{enter", "{scan}", "{scan 0}", "{scan 256}", "{scan 8x}"})
+        EXPECT_THROW(ParseKeys(bad), std::invalid_argument) << bad;
 }
 
 class DrawingTest : public SurfaceTest {};

@@ -33,9 +33,10 @@ Result Run(const Options& options, framework::Framework& program) {
     for (double r : options.random)
         if (!(r >= 0 && r < 1))
             throw std::invalid_argument("--rnd numbers must lie in [0, 1)");
-    auto keys = surface::ParseKeys(options.keys);
-    auto& s = surface::Surface::Start(
-        std::make_unique<surface::HeadlessBackend>(keys, std::vector<std::string>{options.clock}));
+    auto backend = std::make_unique<surface::HeadlessBackend>(
+        surface::ParseKeys(options.keys), std::vector<std::string>{options.clock});
+    const surface::HeadlessBackend& keys = *backend;
+    auto& s = surface::Surface::Start(std::move(backend));
     s.EnableLog(true);
     s.QueueRandom(options.random);
     Result result{Result::kKeysUsedUp, std::nullopt, {}};
@@ -51,6 +52,7 @@ Result Run(const Options& options, framework::Framework& program) {
         result.error_report = program.error_report();
     }
     result.log = s.log();
+    result.keys_left = keys.keys_left();
     return result;
 }
 

@@ -25,6 +25,7 @@ struct Result {
     enum Kind { kKeysUsedUp, kEnded, kErrorScreen } kind;
     std::optional<std::string> error_report;  // the error screen's line (UTF-8)
     std::vector<std::string> log;             // the operation log
+    std::size_t keys_left = 0;                // scripted keys never read
 };
 
 // Runs to the first poll after the keys are used up, the program's end or
