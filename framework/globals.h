@@ -40,6 +40,8 @@ struct Globals {
     Str TITLE_s;    // the program's title literal
 
     Single A;       // the seed; afterwards free scratch
+    Single WorkX, WorkY;  // a shared working point
+    Single LoopIndex;     // the shared counter of counted loops
     Single ERRNO;   // error number on the error screen
 
     // Fraction arguments and results.

@@ -11,20 +11,6 @@ using namespace surface;
 
 namespace {
 
-// Puts the surface into measuring mode for one pass and back to what it was
-// afterwards, also when a run-time error unwinds through the pass, so that
-// the error screen is drawn for real.
-class MeasuringPass {
-public:
-    MeasuringPass() : was_(Surface::Get().measuring()) { Surface::Get().SetMeasuring(true); }
-    ~MeasuringPass() { Surface::Get().SetMeasuring(was_); }
-    MeasuringPass(const MeasuringPass&) = delete;
-    MeasuringPass& operator=(const MeasuringPass&) = delete;
-
-private:
-    bool was_;
-};
-
 const Str& kFractionMark = "ﾀ"_sj;
 const Str& kRoot = "√"_sj;
 

@@ -129,6 +129,20 @@ private:
     std::deque<float> queued_random_;
 };
 
+// Puts the surface into measuring mode for one pass and back to what it was
+// afterwards, also when a run-time error unwinds through the pass, so that
+// the error screen is drawn for real.
+class MeasuringPass {
+public:
+    MeasuringPass() : was_(Surface::Get().measuring()) { Surface::Get().SetMeasuring(true); }
+    ~MeasuringPass() { Surface::Get().SetMeasuring(was_); }
+    MeasuringPass(const MeasuringPass&) = delete;
+    MeasuringPass& operator=(const MeasuringPass&) = delete;
+
+private:
+    bool was_;
+};
+
 // 0xRRGGBB of palette index 0..15; 15 is the background.
 std::uint32_t PaletteColor(int index);
 

@@ -19,18 +19,7 @@ using testing_support::TestProgram;
 
 constexpr double kDeg = 180 / std::numbers::pi;
 
-// The numbers of a log line after its operation name; "pen=W" gives W.
-std::vector<double> Numbers(const std::string& line) {
-    std::istringstream in(line);
-    std::string word;
-    std::vector<double> out;
-    in >> word;
-    while (in >> word) {
-        if (word.rfind("pen=", 0) == 0) word = word.substr(4);
-        out.push_back(std::stod(word));
-    }
-    return out;
-}
+using testing_support::Numbers;
 
 // Two logs draw the same: the same operations and texts, with numbers
 // equal to within rounding.
@@ -87,12 +76,7 @@ protected:
     // Where the last label's text started: the printers leave X after it.
     double LabelLeft() { return p.X - p.LLT; }
     int RuntimeErrorCode(void (TestProgram::*routine)()) {
-        try {
-            (p.*routine)();
-        } catch (const surface::RuntimeError& e) {
-            return e.code;
-        }
-        return -1;
+        return testing_support::RuntimeErrorCode([&] { (p.*routine)(); });
     }
 };
 

@@ -70,6 +70,30 @@ inline std::vector<Drawn> TextsIn(const std::vector<std::string>& log, std::size
     return out;
 }
 
+// The numbers of a log line after its operation name; "pen=W" gives W.
+inline std::vector<double> Numbers(const std::string& line) {
+    std::istringstream in(line);
+    std::string word;
+    std::vector<double> out;
+    in >> word;
+    while (in >> word) {
+        if (word.rfind("pen=", 0) == 0) word = word.substr(4);
+        out.push_back(std::stod(word));
+    }
+    return out;
+}
+
+// The code of the run-time error that `run` raises, or -1 for none.
+template <typename F>
+int RuntimeErrorCode(F run) {
+    try {
+        run();
+    } catch (const surface::RuntimeError& e) {
+        return e.code;
+    }
+    return -1;
+}
+
 class SurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override { StartSurface({}); }
