@@ -109,4 +109,47 @@ inline std::size_t NextItemLine(const std::vector<std::string>& log, std::size_t
     return std::string::npos;
 }
 
+// The clear that starts an item, on a fresh start.
+const std::string kItemClear = "PsLINE 0 0 1760 1300 15 2 15 pen=3";
+
+// A fixed screen: the item's number, its script and the keys it takes.
+struct Screen {
+    int item;
+    std::vector<Step> steps;
+    int waits;  // keys the screen takes
+};
+
+// Runs item `screen.item` of the chapter on a fresh start. Checks the
+// script, its waits, and that the sub-menu comes back after exactly its keys
+// (and not one earlier), straight after the last line.
+inline void ExpectScreen(morquist::Morquist& program, int chapter, const Screen& screen) {
+    SCOPED_TRACE("item " + std::to_string(screen.item));
+    const std::string item =
+        std::to_string(chapter) + "{enter}" + std::to_string(screen.item) + "{enter}";
+    {
+        replay::Result r = RunMorquist(program, item + Repeat("a", screen.waits - 1));
+        ASSERT_EQ(r.kind, replay::Result::kKeysUsedUp);
+        auto clears = IndicesOf(r.log, kItemClear);
+        ASSERT_EQ(clears.size(), 1u);
+        EXPECT_EQ(NextItemLine(r.log, clears[0]), std::string::npos) << "item line too early";
+    }
+    replay::Result r = RunMorquist(program, item + Repeat("a", screen.waits));
+    ASSERT_EQ(r.kind, replay::Result::kKeysUsedUp);
+    const auto log = r.log;
+    auto clears = IndicesOf(log, kItemClear);
+    ASSERT_EQ(clears.size(), 1u);
+    std::size_t end = NextItemLine(log, clears[0]);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(IndicesOf(log, kAnyKeyBox, clears[0], end).size(), std::size_t(screen.waits));
+    EXPECT_EQ(ExpectScript(log, screen.steps, clears[0]), end);
+    // Nothing leaves the window or reaches into the prompt strip.
+    for (std::size_t i = clears[0]; i < end; ++i) {
+        if (!IsText(log[i])) continue;
+        Drawn d = ParseText(log[i]);
+        if (d.y == 666) continue;  // the any-key prompt
+        EXPECT_LT(d.x, 1400) << log[i];
+        EXPECT_LT(d.y, 620) << log[i];
+    }
+}
+
 }  // namespace morquist_testing
