@@ -164,4 +164,26 @@ TEST_F(MorquistMenuTest, GoalScreensLeaveTheirRegisters) {
     EXPECT_GT(program.X, 44);
 }
 
+// Morquist's renderer has no stroke for "ｹ" in a fraction: it draws the
+// character, and the fraction keeps its width.
+TEST_F(MorquistMenuTest, KeInAFractionIsDrawnAsTheCharacter) {
+    double stroke_end = 0;
+    auto with_stroke = Reference(0, 100, 200, "ﾀｹ/2ﾀ", &stroke_end);
+    auto& s = surface::Surface::Start(std::make_unique<surface::HeadlessBackend>(
+        std::vector<surface::Str>{}, std::vector<std::string>{"09:00:00"}));
+    s.EnableLog(true);
+    surface::FE_SETDRAWWIDTH(0, 3);
+    program.CCC1 = 0;
+    program.X = 100;
+    program.Y = 200;
+    program.AA_s = "ﾀｹ/2ﾀ"_sj;
+    program.DrawMessage();
+    EXPECT_EQ(double(program.X), stroke_end);
+    std::size_t ke = 0;
+    for (const auto& line : s.log()) ke += IsText(line) && ParseText(line).text == "ｹ";
+    EXPECT_EQ(ke, 1u);
+    EXPECT_NE(s.log(), with_stroke);
+    EXPECT_EQ(s.log().size(), with_stroke.size());
+}
+
 }  // namespace
