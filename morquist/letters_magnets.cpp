@@ -9,14 +9,24 @@ namespace morquist {
 
 using namespace surface;
 
+namespace {
+
+// Corners 32 to 34 of the sheet whose top-left corner is corner 31.
+void SetSheetCorners(Morquist& m) {
+    const Single x = m.U_a(31), y = m.V_a(31);
+    m.U_a(32) = x;
+    m.V_a(32) = y + m.SheetHeight;
+    m.U_a(33) = x + m.SheetWidth;
+    m.V_a(33) = y + m.SheetHeight;
+    m.U_a(34) = x + m.SheetWidth;
+    m.V_a(34) = y;
+}
+
+}  // namespace
+
 void Morquist::DrawMagnetSheet() {
     const Single x = U_a(31), y = V_a(31);
-    U_a(32) = x;
-    V_a(32) = y + SheetHeight;
-    U_a(33) = x + SheetWidth;
-    V_a(33) = y + SheetHeight;
-    U_a(34) = x + SheetWidth;
-    V_a(34) = y;
+    SetSheetCorners(*this);
     // The white fill hides the strip of the sheet below it, magnets included:
     // a sheet's right magnets and the next one's left magnets are one pair.
     PsLINE(x, y, false, U_a(33), V_a(33), 0, 2, 15);
@@ -28,12 +38,7 @@ void Morquist::DrawMagnetSheet() {
 
 void Morquist::MarkMagnetPair() {
     const Single x = U_a(31), y = V_a(31);
-    U_a(32) = x;
-    V_a(32) = y + SheetHeight;
-    U_a(33) = x + SheetWidth;
-    V_a(33) = y + SheetHeight;
-    U_a(34) = x + SheetWidth;
-    V_a(34) = y;
+    SetSheetCorners(*this);
     PsLINE(x + 15, y + 15, false, x + 15, y + SheetHeight - 15, 7, 0, 0);
 }
 

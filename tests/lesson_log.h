@@ -331,4 +331,46 @@ inline void ExpectItemLine(const std::vector<Drawn>& cells, const std::string& u
     }
 }
 
+// The main menu as drawn on a fresh start: the lesson area cleared, the
+// window painted, the panel, then the heading of `title`, the items (60
+// apart from y 120, colours 13 and 15 in turn) and the prompt.
+template <std::size_t N>
+void ExpectMainMenu(const std::vector<std::string>& log, const std::string& title,
+                    const char* const (&items)[N]) {
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[0], "PsLINE 0 54 1440 900 15 2 15 pen=3");
+    EXPECT_EQ(log[1], kWindowPaint);
+    EXPECT_EQ(log[2], kPanel);
+    auto texts = TextsIn(log);
+    // Heading, items and prompt, in this order, then the answer label.
+    std::string want = "＜" + title + "　メニュー＞";
+    for (const char* item : items) want += item;
+    want += "番号を入力して下さい。入力";
+    EXPECT_EQ(Joined(texts), want);
+    // Where each line starts, and its colour.
+    ASSERT_FALSE(texts.empty());
+    EXPECT_TRUE(StartsWith(texts[0].text, "＜")) << texts[0].text;
+    EXPECT_EQ(texts[0].x, 264);
+    EXPECT_EQ(texts[0].y, 30);
+    EXPECT_EQ(texts[0].colour, 15);
+    for (std::size_t k = 0; k < N; ++k) {
+        auto first = std::find_if(texts.begin(), texts.end(), [&](const Drawn& d) {
+            return d.x == 44 && StartsWith(d.text, std::to_string(k + 1));
+        });
+        ASSERT_NE(first, texts.end()) << "item " << k + 1;
+        EXPECT_EQ(first->y, 120 + 60 * double(k));
+        EXPECT_EQ(first->colour, k % 2 == 0 ? 13 : 15) << "item " << k + 1;
+    }
+    auto prompt = std::find_if(texts.begin(), texts.end(),
+                               [](const Drawn& d) { return d.text == "番"; });
+    ASSERT_NE(prompt, texts.end());
+    EXPECT_EQ(prompt->x, 816);
+    EXPECT_EQ(prompt->y, 648);
+    EXPECT_EQ(prompt->colour, 0);
+    EXPECT_EQ((prompt + 10)->text, "。");
+    EXPECT_EQ((prompt + 10)->x, 976);
+    EXPECT_EQ((prompt + 11)->text, "入");
+    EXPECT_EQ((prompt + 11)->x, 1008);
+}
+
 }  // namespace lesson_log
