@@ -263,6 +263,11 @@ TEST_F(NotationTest, Example3WalksEveryRowThenTheSixRules) {
     std::size_t end = NextItemLine(log, start[0]);
     ASSERT_NE(end, std::string::npos);
     std::size_t at = ExpectAllRows(log, kExample3, start[0]);
+    // The widest row, 5, ends its cell at x 716, inside the clear rectangle.
+    std::size_t widest = 0;
+    for (const auto& line : log)
+        widest += StartsWith(line, "PsLINE 446 97 716 187 3 2 13 ");
+    EXPECT_EQ(widest, 2u);
     at = ExpectScript(log, {{5, 40, 200, "<文字式の表し方>"},
                             {0, 40, 250, "①"}, {3, kAfter, 250, "*は省いて書く"},
                             {0, kAfter, 250, "(a*b=ab)"},
