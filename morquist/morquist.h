@@ -10,10 +10,76 @@ public:
     Morquist();
 
     // ---- chapter 1: quantities written with letters ----
+    // The goal screen, then the sub-menu until its "終了".
     void RunWithLettersChapter();
+    // "<めあて>" and the chapter's goal, on the screen as it stands.
+    void ShowWithLettersGoals();
+    // Asks for an item and runs it, until "終了" is chosen.
+    void WithLettersMenu();
+    void MagnetIntroP57();
+    void ShowP58Problem1Answers();
+    void LetterExpressionExample();
+    void ShowP57Problem2Answers();
+    void Example1TotalPrice();
+    void ShowP59Problem3Answers();
+    void ShowPracticeP59Answers();
+
+    // One sheet of drawing paper with its four magnets, from its top-left
+    // corner (U_a(31), V_a(31)); the other corners come back in U_a(32..34),
+    // V_a(32..34), anticlockwise from the bottom left. Pen width as it is.
+    void DrawMagnetSheet();
+    // The same corners; marks only the sheet's two left magnets.
+    void MarkMagnetPair();
+
+    // Registers of chapter 1: the sheets of the magnet figure.
+    surface::Single SheetWidth, SheetHeight, SheetStep;
 
     // ---- chapter 2: how letter expressions are written ----
     void RunNotationChapter();
+    void ShowNotationGoals();
+    void NotationMenu();
+    void ProductRulesDrill1();
+    void ProductRulesDrill2();
+    void QuotientRulesDrill();
+    void ShowP61Problems3And4Answers();
+    void Example3NotationDrill();
+    void ShowP61Problems5And6Answers();
+
+    // One row of a rule table: the expression with "*" and "/", its
+    // letter-expression form, and (Q8 only) the fraction between them;
+    // UTF-8, in formula markup.
+    struct RuleRow {
+        const char* problem;
+        const char* answer;
+        const char* middle = nullptr;
+    };
+    // A rule table drill: where its heading, clear rectangle, expression
+    // and answer cell stand, and its ten rows.
+    struct RuleTableDrill {
+        const char* heading;  // UTF-8
+        double heading_colour, heading_x, heading_y;
+        double clear_left, clear_top, clear_right, clear_bottom;
+        bool clear_before_heading;
+        double expression_x, expression_y;
+        double cell_width, cell_height;
+        const RuleRow* rows;  // ten
+    };
+    // Passes of a row of the table, picked at random, until 1 is typed at
+    // the step prompt. Leaves YI1 at the expression's line and XI2 at the
+    // cell's right edge.
+    void RunRuleTableDrill(const RuleTableDrill& drill);
+    // NO = a random row 1 to 10; a pick equal to LastPick gives row 3 and
+    // keeps LastPick, any other pick becomes LastPick.
+    void PickRuleRow();
+    // One pass after its heading: `expression` (cp932) at (x, y) in colour 0,
+    // an empty cell 10 to its right, a key, `answer` in the cell, then the
+    // step prompt. The cell's corner stays in X_a(1), Y_a(1).
+    void RevealRuleAnswer(const surface::Str& expression, const surface::Str& answer, double x,
+                          double y, double cell_width, double cell_height);
+
+    // Registers of chapter 2: the row the rule table drills avoid repeating,
+    // kept from drill to drill for the whole run.
+    surface::Single LastPick;
 
     // ---- chapter 3: letter expressions and quantities ----
     void RunQuantitiesChapter();

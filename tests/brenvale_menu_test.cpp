@@ -11,97 +11,13 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
+#include "tests/lesson_log.h"
 #include "tools/replay.h"
 
 namespace {
 
 using replay::Result;
-
-const std::string kWindowPaint = "PsLINE 0 0 1760 1800 15 2 15 pen=3";
-const std::string kPanel = "PsLINE 22 10 1342 610 15 2 10 pen=3";
-const std::string kBottomStrip = "PsLINE 0 657 992 720 15 2 15 pen=3";
-
-using testing_support::Drawn;
-using testing_support::IsText;
-using testing_support::ParseText;
-using testing_support::TextsIn;
-
-bool StartsWith(const std::string& s, const std::string& head) { return s.rfind(head, 0) == 0; }
-
-// The texts joined in the order drawn, without half-width blanks (the
-// formula printer draws a blank as an empty advance).
-std::string Joined(const std::vector<Drawn>& texts) {
-    std::string s;
-    for (const auto& d : texts) s += d.text;
-    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
-    return s;
-}
-
-std::string WithoutBlanks(std::string s) {
-    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
-    return s;
-}
-
-std::vector<std::size_t> IndicesOf(const std::vector<std::string>& log, const std::string& line) {
-    std::vector<std::size_t> at;
-    for (std::size_t i = 0; i < log.size(); ++i)
-        if (log[i] == line) at.push_back(i);
-    return at;
-}
-
-// Where the window was painted over for a chapter: a window paint that no
-// menu panel follows.
-std::vector<std::size_t> ChapterStarts(const std::vector<std::string>& log) {
-    std::vector<std::size_t> at;
-    for (std::size_t i : IndicesOf(log, kWindowPaint))
-        if (i + 1 >= log.size() || log[i + 1] != kPanel) at.push_back(i);
-    return at;
-}
-
-// The UTF-8 characters of a text.
-std::vector<std::string> Chars(const std::string& s) {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        out.push_back(s.substr(i, n));
-        i += n;
-    }
-    return out;
-}
-
-// Every sub-menu item line drawn at (16, 666): the cells of each, in order.
-std::vector<std::vector<Drawn>> ItemLines(const std::vector<std::string>& log) {
-    std::vector<std::vector<Drawn>> lines;
-    bool in_line = false;
-    for (const auto& line : log) {
-        if (!IsText(line)) continue;
-        Drawn d = ParseText(line);
-        if (d.y == 666 && d.x == 16) {
-            lines.emplace_back();
-            in_line = true;
-        } else if (d.y != 666) {
-            in_line = false;
-        }
-        if (in_line) lines.back().push_back(d);
-    }
-    return lines;
-}
-
-// An item line is drawn one 16-unit cell a character in colour 0; its
-// full-width characters are drawn as they are (half-width ones are shown in
-// their full-width forms).
-void ExpectItemLine(const std::vector<Drawn>& cells, const std::string& utf8) {
-    auto chars = Chars(utf8);
-    ASSERT_EQ(cells.size(), chars.size()) << utf8;
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        EXPECT_EQ(cells[i].x, 16 + 16 * double(i)) << utf8 << " cell " << i;
-        EXPECT_EQ(cells[i].colour, 0);
-        if (chars[i].size() > 1) {
-            EXPECT_EQ(cells[i].text, chars[i]) << utf8 << " cell " << i;
-        }
-    }
-}
+using namespace lesson_log;
 
 class BrenvaleMenuTest : public ::testing::Test {
 protected:
@@ -120,41 +36,7 @@ const char* const kItems[] = {"1　項,係数,同類項計算", "2　一次式�
 TEST_F(BrenvaleMenuTest, DrawsTheMenuPanelItemsAndPrompt) {
     Result r = Run("");
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    const auto& log = r.log;
-    ASSERT_GE(log.size(), 3u);
-    EXPECT_EQ(log[0], "PsLINE 0 54 1440 900 15 2 15 pen=3");
-    EXPECT_EQ(log[1], kWindowPaint);
-    EXPECT_EQ(log[2], kPanel);
-    auto texts = TextsIn(log);
-    // Heading, items and prompt, in this order, then the answer label.
-    std::string want = "＜Brenvale　メニュー＞";
-    for (const char* item : kItems) want += item;
-    want += "番号を入力して下さい。入力";
-    EXPECT_EQ(Joined(texts), want);
-    // Where each line starts, and its colour.
-    ASSERT_FALSE(texts.empty());
-    EXPECT_TRUE(StartsWith(texts[0].text, "＜")) << texts[0].text;
-    EXPECT_EQ(texts[0].x, 264);
-    EXPECT_EQ(texts[0].y, 30);
-    EXPECT_EQ(texts[0].colour, 15);
-    for (int k = 0; k < 6; ++k) {
-        auto first = std::find_if(texts.begin(), texts.end(), [&](const Drawn& d) {
-            return d.x == 44 && StartsWith(d.text, std::to_string(k + 1));
-        });
-        ASSERT_NE(first, texts.end()) << "item " << k + 1;
-        EXPECT_EQ(first->y, 120 + 60 * k);
-        EXPECT_EQ(first->colour, k % 2 == 0 ? 13 : 15) << "item " << k + 1;
-    }
-    auto prompt = std::find_if(texts.begin(), texts.end(),
-                               [](const Drawn& d) { return d.text == "番"; });
-    ASSERT_NE(prompt, texts.end());
-    EXPECT_EQ(prompt->x, 816);
-    EXPECT_EQ(prompt->y, 648);
-    EXPECT_EQ(prompt->colour, 0);
-    EXPECT_EQ((prompt + 10)->text, "。");
-    EXPECT_EQ((prompt + 10)->x, 976);
-    EXPECT_EQ((prompt + 11)->text, "入");
-    EXPECT_EQ((prompt + 11)->x, 1008);
+    ExpectMainMenu(r.log, "Brenvale", kItems);
 
     // On the screen: the dark panel, white outside it, the cursor dot.
     auto& s = surface::Surface::Get();
