@@ -1,6 +1,7 @@
-// Readers of the operation log shared by the lesson tests: the numbers of a
-// line, where lines stand, the characters of formula text with their pens,
-// the extent of what a line draws, and the prompt boxes as drawn.
+// Shared by the lesson tests: runs through replay with the test's program
+// object, and readers of the operation log: the numbers of a line, where
+// lines stand, the characters of formula text with their pens, the extent of
+// what a line draws, and the prompt boxes as drawn.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
+#include "tools/replay.h"
 
 namespace testing_support {
 
@@ -248,6 +250,19 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
 }
 
 // The any-key box and the step prompt's box, as drawn.
+// A run of `name` through replay with the caller's program object, so that
+// a test can read the registers it leaves.
+inline replay::Result RunProgram(framework::Framework& program, const std::string& name,
+                                 const std::string& keys, std::vector<double> random = {},
+                                 const std::string& clock = "09:00:00") {
+    replay::Options o;
+    o.program = name;
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
+}
+
 const std::string kAnyKeyBox = "PsLINE 96 657 400 693 13 2 4 pen=3";
 const std::string kStepBox = "PsLINE 96 639 400 675 13 2 12 pen=2";
 }  // namespace testing_support

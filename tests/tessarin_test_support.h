@@ -8,7 +8,6 @@
 #include "tessarin/tessarin.h"
 #include "tests/harness.h"
 #include "tests/log_support.h"
-#include "tools/replay.h"
 
 namespace tessarin_testing {
 
@@ -17,12 +16,7 @@ using namespace testing_support;
 inline replay::Result RunTessarin(tessarin::Tessarin& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "tessarin";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "tessarin", keys, std::move(random), clock);
 }
 
 // The lines of `log` that begin with `prefix`, from..to.
