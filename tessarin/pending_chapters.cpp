@@ -5,8 +5,6 @@
 
 namespace tessarin {
 
-void Tessarin::RunEqualitiesChapter() {}
-void Tessarin::RunInequalitiesChapter() {}
 void Tessarin::RunRelationMeaningChapter() {}
 void Tessarin::RunPracticeP80() {}
 void Tessarin::RunReviewP82() {}

@@ -19,7 +19,8 @@ using testing_support::TestProgram;
 
 constexpr double kDeg = 180 / std::numbers::pi;
 
-using testing_support::Numbers;
+// The numbers of a log line, its pen width last.
+const auto& Numbers = testing_support::LogNumbers;
 
 // Two logs draw the same: the same operations and texts, with numbers
 // equal to within rounding.

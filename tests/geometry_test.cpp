@@ -11,7 +11,8 @@
 namespace {
 
 using surface::Str;
-using testing_support::Numbers;
+// The numbers of a log line, its pen width last.
+const auto& Numbers = testing_support::LogNumbers;
 using testing_support::SurfaceTest;
 using testing_support::TestProgram;
 

@@ -71,7 +71,7 @@ inline std::vector<Drawn> TextsIn(const std::vector<std::string>& log, std::size
 }
 
 // The numbers of a log line after its operation name; "pen=W" gives W.
-inline std::vector<double> Numbers(const std::string& line) {
+inline std::vector<double> LogNumbers(const std::string& line) {
     std::istringstream in(line);
     std::string word;
     std::vector<double> out;

@@ -15,6 +15,7 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
+#include "tools/replay.h"
 
 namespace lesson_log {
 
@@ -255,6 +256,19 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
 }
 
 // The any-key box and the step prompt's box, as drawn.
+// A run of a program through replay with the caller's program object, so
+// that a test can read the registers it leaves.
+inline replay::Result RunProgram(framework::Framework& program, const std::string& name,
+                                 const std::string& keys, std::vector<double> random = {},
+                                 const std::string& clock = "09:00:00") {
+    replay::Options o;
+    o.program = name;
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
+}
+
 const std::string kAnyKeyBox = "PsLINE 96 657 400 693 13 2 4 pen=3";
 const std::string kStepBox = "PsLINE 96 639 400 675 13 2 12 pen=2";
 

@@ -3,7 +3,8 @@
 # and checks that the program ends by itself with status 0 (or, with no
 # keys, that it shows its window and ends when the window is closed).
 # usage: window_test.sh XCLOSE_BINARY PROGRAM_BINARY [KEYS...]
-#   KEYS are xdotool key names; XCLOSE_BINARY sends the close request.
+#   KEYS are xdotool key names, or "close": the window is closed at that
+#   point, as a user would; XCLOSE_BINARY sends the close request.
 set -u
 xclose=$1
 bin=$2
@@ -37,7 +38,11 @@ fi
 sleep 0.3
 if [ $# -gt 0 ]; then
   for key in "$@"; do
-    xdotool key --window "$wid" "$key"
+    if [ "$key" = close ]; then
+      "$xclose" "$wid"
+    else
+      xdotool key --window "$wid" "$key"
+    fi
     sleep 0.15
   done
 else
