@@ -16,7 +16,24 @@ public:
     void RunNotationChapter();
 
     // ---- chapter 3: letter expressions and quantities ----
+    // The goal screen, then the sub-menu until its "終了".
     void RunQuantitiesChapter();
+    // "<めあて>" and the chapter's two goals, on the screen as it stands.
+    void ShowQuantitiesGoals();
+    // Asks for an item and runs it, until "終了" is chosen.
+    void QuantitiesMenu();
+    void Example4ChangeFromPurchase();
+    void ShowP62Problem7Answers();
+    void Example5SpeedDrill();
+    void ShowP62Problem8Answers();
+    void RatioDrill();
+    void Example6PercentOfArea();
+    void Example7ExpressionMeaning();
+    void ShowP64Problem11Answers();
+    void ShowPracticeP64Answers();
+
+    // Registers of chapter 3.
+    surface::Str AmountLetter;  // the letter of the ratio drill's base amount
 
     // ---- chapter 4: the value of an expression ----
     void RunExpressionValueChapter();

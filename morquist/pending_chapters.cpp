@@ -7,7 +7,6 @@ namespace morquist {
 
 void Morquist::RunWithLettersChapter() {}
 void Morquist::RunNotationChapter() {}
-void Morquist::RunQuantitiesChapter() {}
 void Morquist::RunExpressionValueChapter() {}
 void Morquist::RunPracticeP67() {}
 
