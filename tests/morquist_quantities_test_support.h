@@ -66,7 +66,9 @@ inline std::vector<Fraction> FractionsIn(const std::vector<std::string>& log) {
             auto close = log[k].find("\" ", open + 1);
             auto head = Numbers(log[k].substr(0, open));
             if (head.size() < 2 || head[0] < f.left || head[0] >= f.right) break;
-            parts.push_back({head[0], log[k].substr(open + 1, close - open - 1), head[1] > f.y});
+            // Digits sit 3 below the bar or 35 above it; the italic letters
+            // are drawn from 16 higher.
+            parts.push_back({head[0], log[k].substr(open + 1, close - open - 1), head[1] > f.y - 25});
         }
         std::sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.x < b.x; });
         for (const auto& p : parts) (p.below ? f.den : f.num) += p.ch;
