@@ -32,6 +32,21 @@ public:
     void ShowP64Problem11Answers();
     void ShowPracticeP64Answers();
 
+    // One part of an answer that reads an expression term by term (UTF-8
+    // texts; an empty second conclusion line is left out).
+    struct TermMeanings {
+        const char* label;
+        const char* terms[2];
+        const char* meanings[2];
+        const char* conclusion[2];
+    };
+    // Draws it from 50 below the line in hand, every line 50 apart: the
+    // label at XI0 in colour 3 beside the first term at XI1, each term
+    // (colour 0) followed by its meaning (3), " だから " and the conclusion
+    // (5). A key after the first meaning, after " だから " and after the
+    // conclusion.
+    void DrawTermMeanings(const TermMeanings& part);
+
     // Registers of chapter 3.
     surface::Str AmountLetter;  // the letter of the ratio drill's base amount
 

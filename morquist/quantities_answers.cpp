@@ -67,27 +67,25 @@ void Morquist::ShowP64Problem11Answers() {
     YI1 = 30;
     WriteAt(7, XI1, YI1, "教科書P64 問11 解答"_sj);
     WaitAnyKey();
-    WriteAt(3, XI0, YI1 + 50, "(1)"_sj);
-    WriteAt(0, XI1, YI1, "xは"_sj);
-    WriteAfter(3, " 分速60mで歩いた時間"_sj);
-    WaitAnyKey();
-    WriteAt(0, XI1, YI1 + 50, "yは"_sj);
-    WriteAfter(3, " 分速80mで歩いた時間"_sj);
-    WriteAt(0, XI1, YI1 + 50, " だから "_sj);
-    WaitAnyKey();
-    WriteAt(5, XI1, YI1 + 50, "家を出てから駅に着くまでに歩いた時間"_sj);
-    WaitAnyKey();
-    WriteAt(3, XI0, YI1 + 50, "(2)"_sj);
-    WriteAt(0, XI1, YI1, "60xは"_sj);
-    WriteAfter(3, " 分速60mで歩いた道のり"_sj);
-    WaitAnyKey();
-    WriteAt(0, XI1, YI1 + 50, "80yは"_sj);
-    WriteAfter(3, " 分速80mで歩いた道のり"_sj);
-    WriteAt(0, XI1, YI1 + 50, " だから "_sj);
-    WaitAnyKey();
-    WriteAt(5, XI1, YI1 + 50, "家から駅までの道のり"_sj);
-    WaitAnyKey();
+    DrawTermMeanings({"(1)", {"xは", "yは"}, {" 分速60mで歩いた時間", " 分速80mで歩いた時間"},
+                      {"家を出てから駅に着くまでに歩いた時間", ""}});
+    DrawTermMeanings({"(2)", {"60xは", "80yは"}, {" 分速60mで歩いた道のり", " 分速80mで歩いた道のり"},
+                      {"家から駅までの道のり", ""}});
     WriteAt(0, XI0, YI1 + 60, "教科書P64 練習問題 をしなさい。"_sj);
+}
+
+void Morquist::DrawTermMeanings(const TermMeanings& part) {
+    WriteAt(3, XI0, YI1 + 50, Utf8ToCp932(part.label));
+    WriteAt(0, XI1, YI1, Utf8ToCp932(part.terms[0]));
+    WriteAfter(3, Utf8ToCp932(part.meanings[0]));
+    WaitAnyKey();
+    WriteAt(0, XI1, YI1 + 50, Utf8ToCp932(part.terms[1]));
+    WriteAfter(3, Utf8ToCp932(part.meanings[1]));
+    WriteAt(0, XI1, YI1 + 50, " だから "_sj);
+    WaitAnyKey();
+    for (const char* line : part.conclusion)
+        if (*line) WriteAt(5, XI1, YI1 + 50, Utf8ToCp932(line));
+    WaitAnyKey();
 }
 
 void Morquist::ShowPracticeP64Answers() {

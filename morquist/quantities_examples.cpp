@@ -117,28 +117,10 @@ void Morquist::Example7ExpressionMeaning() {
     YI1 = 30;
     WriteAt(7, XI0, YI1, "教科書P63問10 をしなさい。"_sj);
     WaitAnyKey();
-    WriteAt(3, XI0, YI1 + 50, "(1)"_sj);
-    WriteAt(0, XI1, YI1, "aは"_sj);
-    WriteAfter(3, " おとな1人の入館料"_sj);
-    WaitAnyKey();
-    WriteAt(0, XI1, YI1 + 50, "2bは"_sj);
-    WriteAfter(3, " 子ども2人の入館料"_sj);
-    WriteAt(0, XI1, YI1 + 50, " だから "_sj);
-    WaitAnyKey();
-    WriteAt(5, XI1, YI1 + 50, "おとな1人と子ども2人の"_sj);
-    WriteAt(5, XI1, YI1 + 50, "入館料の合計"_sj);
-    WaitAnyKey();
-    WriteAt(3, XI0, YI1 + 50, "(2)"_sj);
-    WriteAt(0, XI1, YI1, "aは"_sj);
-    WriteAfter(3, " おとな1人の入館料"_sj);
-    WaitAnyKey();
-    WriteAt(0, XI1, YI1 + 50, "bは"_sj);
-    WriteAfter(3, " 子ども1人の入館料"_sj);
-    WriteAt(0, XI1, YI1 + 50, " だから "_sj);
-    WaitAnyKey();
-    WriteAt(5, XI1, YI1 + 50, "おとな1人分と子ども1人分の"_sj);
-    WriteAt(5, XI1, YI1 + 50, "入館料の差額"_sj);
-    WaitAnyKey();
+    DrawTermMeanings({"(1)", {"aは", "2bは"}, {" おとな1人の入館料", " 子ども2人の入館料"},
+                      {"おとな1人と子ども2人の", "入館料の合計"}});
+    DrawTermMeanings({"(2)", {"aは", "bは"}, {" おとな1人の入館料", " 子ども1人の入館料"},
+                      {"おとな1人分と子ども1人分の", "入館料の差額"}});
     WriteAt(0, XI0, YI1 + 60, "教科書P64 問11 をしなさい。"_sj);
 }
 

@@ -2,6 +2,8 @@
 // fraction, a percentage and 割) on one screen: a fixed table for 10 yen of
 // 100 yen, then random drills on 1000 yen and on a letter amount, each
 // answer in a box that is filled on a key.
+#include <array>
+
 #include "morquist/morquist.h"
 #include "surface/surface.h"
 
@@ -48,6 +50,13 @@ void Morquist::RatioDrill() {
         Y = F_a(k);
         A_s = answer;
         DrawTextBoxAroundLine();
+    };
+    // The four answers of a drill pass, one a key.
+    auto fill_row = [&](const CellStyle& style, const std::array<Str, 4>& answers) {
+        for (int k = 1; k <= 4; ++k) {
+            WaitAnyKey();
+            fill_box(style, k, answers[k - 1]);
+        }
     };
     // The two question lines of a drill pass, from (40, Y_a(1)): the base
     // amount, then the four ratios, each with its empty box.
@@ -126,14 +135,7 @@ void Morquist::RatioDrill() {
         // The table above stays.
         PsLINE(0, Y_a(1), false, 1760, Y_a(2), 15, 2, 15);
         draw_questions("1000円の"_sj, kAmountLabels, kAmountCells);
-        WaitAnyKey();
-        fill_box(kAmountCells, 1, T_sa(21));
-        WaitAnyKey();
-        fill_box(kAmountCells, 2, T_sa(22));
-        WaitAnyKey();
-        fill_box(kAmountCells, 3, T_sa(23));
-        WaitAnyKey();
-        fill_box(kAmountCells, 4, T_sa(24));
+        fill_row(kAmountCells, {T_sa(21), T_sa(22), T_sa(23), T_sa(24)});
         AskNextStep();
     }
 
@@ -170,14 +172,8 @@ void Morquist::RatioDrill() {
         X_sa(3) = A2_s;
         PsLINE(0, Y_a(1), false, 1760, Y_a(2), 15, 2, 15);
         draw_questions(AmountLetter + "円の"_sj, kLetterLabels, kLetterCells);
-        WaitAnyKey();
-        fill_box(kLetterCells, 1, T_sa(11) + AmountLetter);
-        WaitAnyKey();
-        fill_box(kLetterCells, 2, X_sa(1) + AmountLetter);
-        WaitAnyKey();
-        fill_box(kLetterCells, 3, X_sa(2) + AmountLetter);
-        WaitAnyKey();
-        fill_box(kLetterCells, 4, X_sa(3) + AmountLetter);
+        fill_row(kLetterCells, {T_sa(11) + AmountLetter, X_sa(1) + AmountLetter,
+                                X_sa(2) + AmountLetter, X_sa(3) + AmountLetter});
         AskNextStep();
     }
 }

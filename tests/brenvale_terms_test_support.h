@@ -6,24 +6,18 @@
 #include <vector>
 
 #include "brenvale/brenvale.h"
-#include "tests/log_reading.h"
-#include "tools/replay.h"
+#include "tests/chapter_test_support.h"
 
 namespace terms_testing {
 
-using namespace log_reading;
+using namespace chapter_testing;
 
 // A run of Brenvale through replay with the caller's program object, so that
 // a test can read the registers it leaves.
 inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "brenvale";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "brenvale", keys, std::move(random), clock);
 }
 
 }  // namespace terms_testing

@@ -7,33 +7,21 @@
 #include <vector>
 
 #include "morquist/morquist.h"
-#include "tests/log_reading.h"
-#include "tools/replay.h"
+#include "tests/chapter_test_support.h"
 
 namespace quantities_testing {
 
-using namespace log_reading;
+using namespace chapter_testing;
 
 // A run of Morquist through replay with the caller's program object.
 inline replay::Result RunMorquist(morquist::Morquist& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "morquist";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "morquist", keys, std::move(random), clock);
 }
 
 // Keys that open chapter 3 from the main menu and choose an item.
 inline std::string Item(int n) { return "3{enter}" + std::to_string(n) + "{enter}"; }
-
-inline std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
 
 // One stacked fraction: its bar, and the characters drawn above and below
 // it, left to right.

@@ -1,7 +1,7 @@
-// Reading the operation log in tests: numbers and markers of its lines,
-// the text lines read back from the glyphs drawn, what a line covers, and a
-// reference drawing to compare with. Shared by the chapter tests of every
-// program.
+// Helpers shared by the chapter tests of every program: runs through replay,
+// and reading the operation log: numbers and markers of its lines, the text
+// lines read back from the glyphs drawn, what a line covers, and a
+// reference drawing to compare with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +15,29 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
+#include "tools/replay.h"
 
-namespace log_reading {
+namespace chapter_testing {
+
+// A run of `program` (brenvale, morquist or tessarin) through replay with the
+// caller's program object, so that a test can read the registers it leaves.
+inline replay::Result RunProgram(framework::Framework& program, const std::string& name,
+                                 const std::string& keys, std::vector<double> random = {},
+                                 const std::string& clock = "09:00:00") {
+    replay::Options o;
+    o.program = name;
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
+}
+
+// `keys` typed `times` times.
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
+}
 
 inline bool StartsWith(const std::string& s, const std::string& head) {
     return s.rfind(head, 0) == 0;
@@ -258,4 +279,4 @@ inline bool IsItemLineStart(const std::string& line) {
     return StartsWith(line, "PsSYMBOL40 16 666 \"①\"");
 }
 
-}  // namespace log_reading
+}  // namespace chapter_testing
