@@ -24,6 +24,14 @@ const CellStyle kLetterCells = {150, 75, 0};
 }  // namespace
 
 void Morquist::RatioDrill() {
+    // The four ratios of a drill pass, drawn in this order: P (the fraction
+    // P/100), N (0.N), Q (Q％) and W (W割).
+    auto draw_ratios = [this] {
+        T_a(12) = INT(PaRnd() * 69) + 1;
+        T_a(11) = INT(PaRnd() * 9) + 1;
+        T_a(13) = INT(PaRnd() * 92) + 1;
+        T_a(14) = INT(PaRnd() * 9) + 1;
+    };
     auto set_style = [this](const CellStyle& style) {
         HABA = style.width;
         TATE = style.height;
@@ -122,13 +130,10 @@ void Morquist::RatioDrill() {
     static const char* const kAmountLabels[4] = {"⑤", "⑥", "⑦", "⑧"};
     AINP = 3;
     while (AINP != 1) {
-        T_a(12) = INT(PaRnd() * 69) + 1;
-        T_a(22) = Div(1000 * T_a(12), 100);
-        T_a(11) = INT(PaRnd() * 9) + 1;
+        draw_ratios();
         T_a(21) = Div(1000 * T_a(11), 10);
-        T_a(13) = INT(PaRnd() * 92) + 1;
+        T_a(22) = Div(1000 * T_a(12), 100);
         T_a(23) = Div(1000 * T_a(13), 100);
-        T_a(14) = INT(PaRnd() * 9) + 1;
         T_a(24) = Div(1000 * T_a(14), 10);
         FormatNumberArrays();
         T_sa(11) = "0." + T_sa(11);
@@ -150,10 +155,7 @@ void Morquist::RatioDrill() {
     static const char* const kLetterLabels[4] = {"⑨", "⑩", "⑪", "⑫"};
     AINP = 3;
     while (AINP != 1) {
-        T_a(12) = INT(PaRnd() * 69) + 1;
-        T_a(11) = INT(PaRnd() * 9) + 1;
-        T_a(13) = INT(PaRnd() * 92) + 1;
-        T_a(14) = INT(PaRnd() * 9) + 1;
+        draw_ratios();
         FormatNumberArrays();
         P = INT(PaRnd() * 4) + 1;
         AmountLetter = P == 1 ? "x" : P == 2 ? "y" : P == 3 ? "a" : "b";
