@@ -5,7 +5,6 @@
 
 namespace morquist {
 
-void Morquist::RunQuantitiesChapter() {}
 void Morquist::RunExpressionValueChapter() {}
 void Morquist::RunPracticeP67() {}
 

@@ -1,5 +1,5 @@
-// Helpers of the chapter 1 tests: runs through replay; the log readers are
-// those of every program's tests.
+// Helpers of the chapter 1 tests: runs of Brenvale through replay; the log
+// readers are those of every program's tests.
 #pragma once
 
 #include <string>
@@ -19,11 +19,6 @@ inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
     return RunProgram(program, "brenvale", keys, std::move(random), clock);
-}
-
-// Chapter 1's item line starts here.
-inline bool IsItemLineStart(const std::string& line) {
-    return StartsWith(line, "PsSYMBOL40 16 666 \"①\"");
 }
 
 }  // namespace terms_testing

@@ -122,7 +122,7 @@ struct Glyph {
 
 // The characters of plain (unstacked) formula text drawn in the log, each
 // at the pen the printer drew it from: letters, digits, signs drawn as
-// lines, "=", "." and full-width characters.
+// lines, "=", ".", "×", "÷" and full-width characters.
 inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
     std::vector<Glyph> out;
     for (std::size_t i = 0; i < log.size(); ++i) {
@@ -145,6 +145,8 @@ inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
                 g.x = x - 4, g.y = y, g.advance = 32;
             } else if (g.ch == "." && h == 3 && v == 2) {
                 g.x = x + 3, g.y = y - 14, g.advance = 8;
+            } else if (h == 2 && v == 3 && (g.ch == "×" || g.ch == "÷")) {
+                g.x = x + 4, g.y = y, g.advance = 27;
             } else if (h == 2 && v == 3) {
                 g.x = x, g.y = y, g.advance = 34;
             } else if (h == 3 && v == 3) {
@@ -267,6 +269,18 @@ inline replay::Result RunProgram(framework::Framework& program, const std::strin
     o.random = std::move(random);
     o.clock = clock;
     return replay::Run(o, program);
+}
+
+// `keys` typed `times` times.
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
+}
+
+// A sub-menu's item line starts here.
+inline bool IsItemLineStart(const std::string& line) {
+    return StartsWith(line, "PsSYMBOL40 16 666 \"①\"");
 }
 
 const std::string kAnyKeyBox = "PsLINE 96 657 400 693 13 2 4 pen=3";

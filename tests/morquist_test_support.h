@@ -16,23 +16,12 @@ namespace morquist_testing {
 
 using namespace lesson_log;
 
-inline std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
-
 // A run of Morquist through replay with the caller's program object, so that
 // a test can read the registers it leaves.
 inline replay::Result RunMorquist(morquist::Morquist& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "morquist";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "morquist", keys, std::move(random), clock);
 }
 
 // The log of a cell drawn around the line y: x, y its left edge and line,
