@@ -8,7 +8,5 @@ namespace morquist {
 void Morquist::RunWithLettersChapter() {}
 void Morquist::RunNotationChapter() {}
 void Morquist::RunQuantitiesChapter() {}
-void Morquist::RunExpressionValueChapter() {}
-void Morquist::RunPracticeP67() {}
 
 }  // namespace morquist
