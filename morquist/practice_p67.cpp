@@ -110,6 +110,7 @@ void Morquist::ShowPracticeP67Answers3() {
         Y = Y_a(12);
         U_a(k + 1) = X;
         V_a(k + 1) = Y;
+        HABA = 60;
         A_s = "";
         DrawTextBox();
     }
@@ -125,6 +126,7 @@ void Morquist::ShowPracticeP67Answers3() {
         Y = Y_a(13);
         U_a(k + 11) = X;
         V_a(k + 11) = Y;
+        HABA = 60;
         A_s = "";
         DrawTextBox();
     }
