@@ -10,12 +10,9 @@
 namespace {
 
 using namespace value_testing;
-using testing_support::Drawn;
-using testing_support::ParseText;
-using testing_support::TextsIn;
 using replay::Result;
 
-class ValueFramesTest : public ::testing::Test {
+class MorquistValueFramesTest : public ::testing::Test {
 protected:
     void TearDown() override { surface::Surface::Shutdown(); }
     morquist::Morquist program;
@@ -35,7 +32,7 @@ std::size_t LastIndexOf(const std::vector<std::string>& log, const std::string& 
     return std::string::npos;
 }
 
-TEST_F(ValueFramesTest, ChapterFourOpensOnItsGoalAndItemLine) {
+TEST_F(MorquistValueFramesTest, ChapterFourOpensOnItsGoalAndItemLine) {
     Result r = RunMorquist(program, "4{enter}");
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
     std::size_t menu_left = LastIndexOf(r.log, "PsLINE 0 0 1760 1800 15 2 15 ");
@@ -59,7 +56,7 @@ TEST_F(ValueFramesTest, ChapterFourOpensOnItsGoalAndItemLine) {
     EXPECT_EQ(line.back().x + 16, 704);
 }
 
-TEST_F(ValueFramesTest, ChapterFiveHasNoGoalScreen) {
+TEST_F(MorquistValueFramesTest, ChapterFiveHasNoGoalScreen) {
     Result r = RunMorquist(program, "5{enter}");
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
     std::size_t menu_left = LastIndexOf(r.log, "PsLINE 0 0 1760 1800 15 2 15 ");
@@ -73,7 +70,7 @@ TEST_F(ValueFramesTest, ChapterFiveHasNoGoalScreen) {
     EXPECT_EQ(text, "①，②，③解答　　　④終了");
 }
 
-TEST_F(ValueFramesTest, OutOfRangeAsksAgainAndTheLastItemReturnsToTheMenu) {
+TEST_F(MorquistValueFramesTest, OutOfRangeAsksAgainAndTheLastItemReturnsToTheMenu) {
     struct Case {
         const char* chapter;
         const char* out_of_range;  // typed first: asked again, screen untouched
@@ -189,7 +186,7 @@ private:
     bool done_ = false;
 };
 
-TEST(ValueWalkTest, OneRunWalksEveryItemOfEveryChapter) {
+TEST(MorquistWalkTest, OneRunWalksEveryItemOfEveryChapter) {
     auto backend = std::make_unique<WalkingKeys>();
     WalkingKeys* walker = backend.get();
     auto& s = surface::Surface::Start(std::move(backend));

@@ -13,6 +13,9 @@
 namespace value_testing {
 
 using namespace lesson_log;
+using testing_support::Drawn;
+using testing_support::ParseText;
+using testing_support::TextsIn;
 
 inline replay::Result RunMorquist(morquist::Morquist& program, const std::string& keys,
                                   std::vector<double> random = {},
