@@ -408,6 +408,37 @@ TEST_F(MorquistValueDrillTest, Example6EndsOnTheTextbooksAnswers) {
     for (double y : {380.0, 430.0}) EXPECT_LE(LineAt(glyphs, 40, y).end_x, 640);
 }
 
+// 例5 and 例6 run their first pass on the 10 that the sub-menu leaves in
+// AINP; the other drills set 3 themselves, so a 1 left from before never
+// skips them.
+TEST(MorquistValueDrillEntryTest, OnlyTheTwoLetterDrillsLeaveTheStepNumberAsFound) {
+    struct Case {
+        void (morquist::Morquist::*item)();
+        std::size_t passes;
+    };
+    const Case cases[] = {
+        {&morquist::Morquist::Example2NegationValueDrill, 1},
+        {&morquist::Morquist::Example3FractionValueDrill, 1},
+        {&morquist::Morquist::Example5TwoLetterValueDrill, 0},
+        {&morquist::Morquist::Example6TwoLetterValueDrill, 0},
+    };
+    for (const auto& c : cases) {
+        auto& s = surface::Surface::Start(std::make_unique<surface::HeadlessBackend>(
+            surface::ParseKeys(Pass(7, "1") + "aaaaaaa")));
+        s.EnableLog(true);
+        morquist::Morquist program;
+        program.AINP = 1;
+        try {
+            (program.*c.item)();
+        } catch (const surface::Stop&) {
+        }
+        std::size_t step_prompts = 0;
+        for (const auto& l : s.log()) step_prompts += StartsWith(l, "PsLINE 96 639 400 675 13 2 12 ");
+        EXPECT_EQ(step_prompts, c.passes);
+        surface::Surface::Shutdown();
+    }
+}
+
 // ---- the top of every range ----
 
 TEST_F(MorquistValueDrillTest, TheLargestDrawStaysInRange) {
