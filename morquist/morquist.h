@@ -66,6 +66,7 @@ public:
     // The pass values of the drills: x in T_a(1), the derived values after.
     void DrawPositiveX6Minus4x();
     void DrawNegativeX6Minus4x();
+    void Derive6Minus4x();
     void Make6Minus4xTexts();
     void DrawNegationValues();
     void MakeNegationTexts();

@@ -109,6 +109,9 @@ constexpr int Count(const Step (&)[N]) {
 // A drill without a column margin of its own leaves XI0 alone.
 constexpr double kNoMargin = -1;
 
+// A value as it stands after "×" or "÷": in brackets when negative.
+Str AfterSign(double value, const Str& text) { return value < 0 ? "("_sj + text + ")"_sj : text; }
+
 }  // namespace
 
 // ---- the pass loop ----
@@ -163,18 +166,21 @@ void Morquist::RunValueDrill(const ValueDrill& drill) {
 
 void Morquist::DrawPositiveX6Minus4x() {
     T_a(1) = INT(PaRnd() * 10 + 1);
-    T_a(2) = -4 * T_a(1);
-    T_a(3) = 6 + T_a(2);
+    Derive6Minus4x();
 }
 
 void Morquist::DrawNegativeX6Minus4x() {
     T_a(1) = -INT(PaRnd() * 10 + 1);
+    Derive6Minus4x();
+}
+
+void Morquist::Derive6Minus4x() {
     T_a(2) = -4 * T_a(1);
     T_a(3) = 6 + T_a(2);
 }
 
 void Morquist::Make6Minus4xTexts() {
-    T_sa(11) = T_a(1) < 0 ? "("_sj + T_sa(1) + ")"_sj : T_sa(1);
+    T_sa(11) = AfterSign(T_a(1), T_sa(1));
     T_sa(12) = T_a(2) > 0 ? "+"_sj + T_sa(2) : T_sa(2);
 }
 
@@ -186,7 +192,7 @@ void Morquist::DrawNegationValues() {
 }
 
 void Morquist::MakeNegationTexts() {
-    T_sa(11) = T_a(1) < 0 ? "("_sj + T_sa(1) + ")"_sj : T_sa(1);
+    T_sa(11) = AfterSign(T_a(1), T_sa(1));
 }
 
 void Morquist::DrawFractionValues() {
@@ -207,7 +213,7 @@ void Morquist::DrawFractionValues() {
 }
 
 void Morquist::MakeFractionTexts() {
-    T_sa(11) = T_a(1) < 0 ? "("_sj + T_sa(1) + ")"_sj : T_sa(1);
+    T_sa(11) = AfterSign(T_a(1), T_sa(1));
     // The question puts the sign before the bar, with |a| above it.
     X_sa(1) = (T_a(3) >= 0 ? "ﾀ"_sj : "-ﾀ"_sj) + T_sa(4) + "/xﾀ"_sj;
 }
@@ -235,8 +241,8 @@ void Morquist::DrawMinus5aMinus6bValues() {
 }
 
 void Morquist::MakeTwoLetterTexts() {
-    T_sa(11) = T_a(1) < 0 ? "("_sj + T_sa(1) + ")"_sj : T_sa(1);
-    T_sa(12) = T_a(2) < 0 ? "("_sj + T_sa(2) + ")"_sj : T_sa(2);
+    T_sa(11) = AfterSign(T_a(1), T_sa(1));
+    T_sa(12) = AfterSign(T_a(2), T_sa(2));
     if (T_a(4) > 0) T_sa(4) = "+"_sj + T_sa(4);
 }
 

@@ -14,17 +14,11 @@ namespace terms_testing {
 
 using namespace lesson_log;
 
-// A run of Brenvale through replay with the caller's program object, so that
-// a test can read the registers it leaves.
+// A run of Brenvale through replay with the caller's program object.
 inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "brenvale";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "brenvale", keys, std::move(random), clock);
 }
 
 // Chapter 1's item line starts here.

@@ -15,6 +15,7 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
+#include "tools/replay.h"
 
 namespace lesson_log {
 
@@ -248,6 +249,26 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
         return true;
     }
     return false;
+}
+
+// A run of `name` through replay with the caller's program object, so that
+// a test can read the registers it leaves.
+inline replay::Result RunProgram(framework::Framework& program, const std::string& name,
+                                 const std::string& keys, std::vector<double> random = {},
+                                 const std::string& clock = "09:00:00") {
+    replay::Options o;
+    o.program = name;
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
+}
+
+// A key script `times` over.
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
 }
 
 // The any-key box and the step prompt's box, as drawn.

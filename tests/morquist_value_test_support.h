@@ -20,24 +20,13 @@ using testing_support::TextsIn;
 inline replay::Result RunMorquist(morquist::Morquist& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = "morquist";
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
+    return RunProgram(program, "morquist", keys, std::move(random), clock);
 }
 
 // Main-menu item 4, then the chapter's item `n`.
 inline std::string ValueItem(int n) { return "4{enter}" + std::to_string(n) + "{enter}"; }
 // Main-menu item 5, then the chapter's item `n`.
 inline std::string PracticeItem(int n) { return "5{enter}" + std::to_string(n) + "{enter}"; }
-
-inline std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
 
 // The main menu's prompt and the first character of a sub-menu line, as drawn.
 const std::string kMainMenuPrompt = "PsSYMBOL40 816 648 \"番\"";
