@@ -132,9 +132,9 @@ int NumberAfter(const std::vector<Glyph>& glyphs, double x, double y, const std:
 
 // No sign stands doubled on any line, and every text lies on the lesson
 // screen.
-void ExpectTidy(const std::vector<std::string>& pass) {
+void ExpectTidy(const std::vector<Glyph>& glyphs) {
     std::map<double, std::map<double, std::string>> rows;  // y -> x -> glyph
-    for (const auto& g : GlyphsIn(pass)) {
+    for (const auto& g : glyphs) {
         EXPECT_GE(g.x, 0);
         EXPECT_LE(g.x + g.advance, 1440) << g.ch;
         EXPECT_LE(g.y, 600) << g.ch;
@@ -266,8 +266,9 @@ TEST_F(MorquistValueDrillTest, Example2ShowsTheTextbooksRowsAndTheShortWay) {
 // ---- 例3 ----
 
 // Checks one pass of 例3 for x and k: its plain lines and its fractions.
-void ExpectExample3(const std::vector<std::string>& pass, int x, int k) {
-    ExpectLines(pass, Example3Lines(x, k));
+void ExpectExample3(const std::vector<std::string>& pass, const std::vector<Glyph>& glyphs, int x,
+                    int k) {
+    ExpectLines(glyphs, Example3Lines(x, k));
     static std::map<std::string, std::vector<std::string>> drawn;  // reference drawings
     for (const auto& f : Example3Fractions(x, k)) {
         SCOPED_TRACE(f.text);
@@ -300,7 +301,7 @@ TEST_F(MorquistValueDrillTest, Example3ShowsTheTextbooksRows) {
     ASSERT_EQ(passes.size(), 4u);
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(rows[k].question);
-        ExpectExample3(passes[k], rows[k].x, rows[k].k);
+        ExpectExample3(passes[k], GlyphsIn(passes[k]), rows[k].x, rows[k].k);
         EXPECT_EQ(LineAt(GlyphsIn(passes[k]), 94, 410).text, rows[k].division);
         EXPECT_NE(FindBlock(passes[k], Reference(0, 121, 230, rows[k].question)), std::string::npos);
         EXPECT_NE(FindBlock(passes[k], Reference(3, 94, 480, rows[k].fraction)), std::string::npos);
@@ -499,8 +500,8 @@ TEST_F(MorquistValueDrillTest, Example1ManyPasses) {
                     EXPECT_TRUE(x >= 1 && x <= 10) << x;
                     left_seen.insert(x);
                 }
-                ExpectLines(pass, Example1Lines(second, x));
-                ExpectTidy(pass);
+                ExpectLines(glyphs, Example1Lines(second, x));
+                ExpectTidy(glyphs);
             }
         }
         surface::Surface::Shutdown();
@@ -518,11 +519,12 @@ TEST_F(MorquistValueDrillTest, Example2ManyPasses) {
         auto passes = PassesIn(r.log, kLeftHalf);
         ASSERT_EQ(passes.size(), std::size_t(kPassesPerClock));
         for (const auto& pass : passes) {
-            int x = NumberAfter(GlyphsIn(pass), 121, 280, "x=");
+            auto glyphs = GlyphsIn(pass);
+            int x = NumberAfter(glyphs, 121, 280, "x=");
             EXPECT_TRUE(x != 0 && x >= -10 && x <= 10) << x;
             seen.insert(x);
-            ExpectLines(pass, Example2Lines(x));
-            ExpectTidy(pass);
+            ExpectLines(glyphs, Example2Lines(x));
+            ExpectTidy(glyphs);
         }
         surface::Surface::Shutdown();
     }
@@ -548,8 +550,8 @@ TEST_F(MorquistValueDrillTest, Example3ManyPasses) {
             int k = a / x;
             EXPECT_TRUE(k != 0 && k >= -9 && k <= 9) << k;
             seen.insert({x, k});
-            ExpectExample3(pass, x, k);
-            ExpectTidy(pass);
+            ExpectExample3(pass, glyphs, x, k);
+            ExpectTidy(glyphs);
         }
         surface::Surface::Shutdown();
     }
@@ -580,8 +582,8 @@ TEST_F(MorquistValueDrillTest, TwoLetterDrillsManyPasses) {
                 first_negative += p < 0;
                 second_negative += q < 0;
                 values.insert(six ? -5 * p - 6 * q : 3 * p + 2 * q);
-                ExpectLines(pass, TwoLetterLines(six, p, q));
-                ExpectTidy(pass);
+                ExpectLines(glyphs, TwoLetterLines(six, p, q));
+                ExpectTidy(glyphs);
             }
             surface::Surface::Shutdown();
         }

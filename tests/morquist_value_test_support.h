@@ -40,15 +40,19 @@ struct Want {
     std::string text;
 };
 
-// Checks each wanted text against the plain lines drawn in `log`.
-inline void ExpectLines(const std::vector<std::string>& log, const std::vector<Want>& want) {
-    auto glyphs = GlyphsIn(log);
+// Checks each wanted text against the plain lines of `glyphs`.
+inline void ExpectLines(const std::vector<Glyph>& glyphs, const std::vector<Want>& want) {
     for (const auto& w : want) {
         SCOPED_TRACE(w.text);
         Line line = LineAt(glyphs, w.x, w.y);
         EXPECT_EQ(line.text, w.text) << " at (" << w.x << "," << w.y << ")";
         EXPECT_EQ(line.colour, w.colour);
     }
+}
+
+// The same for the lines drawn in `log`.
+inline void ExpectLines(const std::vector<std::string>& log, const std::vector<Want>& want) {
+    ExpectLines(GlyphsIn(log), want);
 }
 
 // The decimal text of a whole number, as the program writes it.
