@@ -21,6 +21,12 @@ using replay::Result;
 
 std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
 
+std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
+}
+
 // The line that clears one instance's area before it is drawn.
 const std::string kExample3Pass = "PsLINE 0 310 2000 2110 15 2 15 ";
 const std::string kExample4Pass = "PsLINE 0 90 2000 1890 15 2 15 ";

@@ -1,6 +1,5 @@
-// Helpers of the Brenvale chapter 1 tests: runs through replay with the
-// test's program object, and the start of the chapter's item line. The log
-// readers come from tests/lesson_log.h.
+// Helpers of the chapter 1 tests: runs through replay; the log readers are
+// those of every program's tests.
 #pragma once
 
 #include <string>
@@ -14,11 +13,17 @@ namespace terms_testing {
 
 using namespace lesson_log;
 
-// A run of Brenvale through replay with the caller's program object.
+// A run of Brenvale through replay with the caller's program object, so that
+// a test can read the registers it leaves.
 inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    return RunProgram(program, "brenvale", keys, std::move(random), clock);
+    replay::Options o;
+    o.program = "brenvale";
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
 }
 
 // Chapter 1's item line starts here.

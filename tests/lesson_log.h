@@ -1,7 +1,7 @@
-// Reading a program's operation log back in tests: its numbers, the
-// texts drawn and the characters of formula text with their pens, the
-// extent of what is drawn, and a reference drawing of a text to compare
-// with. Shared by the chapter tests of the three programs.
+// Reading the operation log of a lesson run: numbers and texts of its lines,
+// the characters of formula text with their pens, the reference drawing of
+// a text, and the main menu's and sub-menus' lines. Shared by the tests of
+// every program.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,9 +15,13 @@
 #include "surface/headless.h"
 #include "surface/surface.h"
 #include "tests/harness.h"
-#include "tools/replay.h"
 
 namespace lesson_log {
+
+using testing_support::Drawn;
+using testing_support::IsText;
+using testing_support::ParseText;
+using testing_support::TextsIn;
 
 inline bool StartsWith(const std::string& s, const std::string& head) {
     return s.rfind(head, 0) == 0;
@@ -85,10 +89,10 @@ inline std::size_t FindBlock(const std::vector<std::string>& log,
 }
 
 // The log lines that the formula printer gives for `utf8` drawn at (x, y) in
-// `colour` on a fresh program. Restarts the surface, so a test reads what it
-// needs of the screen first.
+// `colour` on a fresh program, and where its pen ends (`end_x`). Restarts the
+// surface, so a test reads what it needs of the screen first.
 inline std::vector<std::string> Reference(double colour, double x, double y,
-                                          const std::string& utf8) {
+                                          const std::string& utf8, double* end_x = nullptr) {
     auto& s = surface::Surface::Start(
         std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
                                                    std::vector<std::string>{"09:00:00"}));
@@ -100,6 +104,7 @@ inline std::vector<std::string> Reference(double colour, double x, double y,
     p.Y = y;
     p.AA_s = surface::Utf8ToCp932(utf8);
     p.DrawMessage();
+    if (end_x) *end_x = p.X;
     std::vector<std::string> out = s.log();
     surface::Surface::Shutdown();
     return out;
@@ -251,28 +256,123 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
     return false;
 }
 
-// A run of `name` through replay with the caller's program object, so that
-// a test can read the registers it leaves.
-inline replay::Result RunProgram(framework::Framework& program, const std::string& name,
-                                 const std::string& keys, std::vector<double> random = {},
-                                 const std::string& clock = "09:00:00") {
-    replay::Options o;
-    o.program = name;
-    o.keys = keys;
-    o.random = std::move(random);
-    o.clock = clock;
-    return replay::Run(o, program);
-}
-
-// A key script `times` over.
-inline std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
-
 // The any-key box and the step prompt's box, as drawn.
 const std::string kAnyKeyBox = "PsLINE 96 657 400 693 13 2 4 pen=3";
 const std::string kStepBox = "PsLINE 96 639 400 675 13 2 12 pen=2";
+
+// The main menu and the sub-menus, as drawn.
+const std::string kWindowPaint = "PsLINE 0 0 1760 1800 15 2 15 pen=3";
+const std::string kPanel = "PsLINE 22 10 1342 610 15 2 10 pen=3";
+const std::string kBottomStrip = "PsLINE 0 657 992 720 15 2 15 pen=3";
+
+// The texts joined in the order drawn, without half-width blanks (the
+// formula printer draws a blank as an empty advance).
+inline std::string Joined(const std::vector<Drawn>& texts) {
+    std::string s;
+    for (const auto& d : texts) s += d.text;
+    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    return s;
+}
+
+inline std::string WithoutBlanks(std::string s) {
+    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    return s;
+}
+
+// Where the window was painted over for a chapter: a window paint that no
+// menu panel follows.
+inline std::vector<std::size_t> ChapterStarts(const std::vector<std::string>& log) {
+    std::vector<std::size_t> at;
+    for (std::size_t i : IndicesOf(log, kWindowPaint))
+        if (i + 1 >= log.size() || log[i + 1] != kPanel) at.push_back(i);
+    return at;
+}
+
+// The UTF-8 characters of a text.
+inline std::vector<std::string> Chars(const std::string& s) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        out.push_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+// Every sub-menu item line drawn at (16, 666): the cells of each, in order.
+inline std::vector<std::vector<Drawn>> ItemLines(const std::vector<std::string>& log) {
+    std::vector<std::vector<Drawn>> lines;
+    bool in_line = false;
+    for (const auto& line : log) {
+        if (!IsText(line)) continue;
+        Drawn d = ParseText(line);
+        if (d.y == 666 && d.x == 16) {
+            lines.emplace_back();
+            in_line = true;
+        } else if (d.y != 666) {
+            in_line = false;
+        }
+        if (in_line) lines.back().push_back(d);
+    }
+    return lines;
+}
+
+// An item line is drawn one 16-unit cell a character in colour 0; its
+// full-width characters are drawn as they are (half-width ones are shown in
+// their full-width forms).
+inline void ExpectItemLine(const std::vector<Drawn>& cells, const std::string& utf8) {
+    auto chars = Chars(utf8);
+    ASSERT_EQ(cells.size(), chars.size()) << utf8;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        EXPECT_EQ(cells[i].x, 16 + 16 * double(i)) << utf8 << " cell " << i;
+        EXPECT_EQ(cells[i].colour, 0);
+        if (chars[i].size() > 1) {
+            EXPECT_EQ(cells[i].text, chars[i]) << utf8 << " cell " << i;
+        }
+    }
+}
+
+// The main menu as drawn on a fresh start: the lesson area cleared, the
+// window painted, the panel, then the heading of `title`, the items (60
+// apart from y 120, colours 13 and 15 in turn) and the prompt.
+template <std::size_t N>
+void ExpectMainMenu(const std::vector<std::string>& log, const std::string& title,
+                    const char* const (&items)[N]) {
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[0], "PsLINE 0 54 1440 900 15 2 15 pen=3");
+    EXPECT_EQ(log[1], kWindowPaint);
+    EXPECT_EQ(log[2], kPanel);
+    auto texts = TextsIn(log);
+    // Heading, items and prompt, in this order, then the answer label.
+    std::string want = "＜" + title + "　メニュー＞";
+    for (const char* item : items) want += item;
+    want += "番号を入力して下さい。入力";
+    EXPECT_EQ(Joined(texts), want);
+    // Where each line starts, and its colour.
+    ASSERT_FALSE(texts.empty());
+    EXPECT_TRUE(StartsWith(texts[0].text, "＜")) << texts[0].text;
+    EXPECT_EQ(texts[0].x, 264);
+    EXPECT_EQ(texts[0].y, 30);
+    EXPECT_EQ(texts[0].colour, 15);
+    for (std::size_t k = 0; k < N; ++k) {
+        auto first = std::find_if(texts.begin(), texts.end(), [&](const Drawn& d) {
+            return d.x == 44 && StartsWith(d.text, std::to_string(k + 1));
+        });
+        ASSERT_NE(first, texts.end()) << "item " << k + 1;
+        EXPECT_EQ(first->y, 120 + 60 * double(k));
+        EXPECT_EQ(first->colour, k % 2 == 0 ? 13 : 15) << "item " << k + 1;
+    }
+    auto prompt = std::find_if(texts.begin(), texts.end(),
+                               [](const Drawn& d) { return d.text == "番"; });
+    ASSERT_NE(prompt, texts.end());
+    EXPECT_EQ(prompt->x, 816);
+    EXPECT_EQ(prompt->y, 648);
+    EXPECT_EQ(prompt->colour, 0);
+    EXPECT_EQ((prompt + 10)->text, "。");
+    EXPECT_EQ((prompt + 10)->x, 976);
+    EXPECT_EQ((prompt + 11)->text, "入");
+    EXPECT_EQ((prompt + 11)->x, 1008);
+}
 
 }  // namespace lesson_log

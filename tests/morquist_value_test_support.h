@@ -13,14 +13,22 @@
 namespace value_testing {
 
 using namespace lesson_log;
-using testing_support::Drawn;
-using testing_support::ParseText;
-using testing_support::TextsIn;
 
 inline replay::Result RunMorquist(morquist::Morquist& program, const std::string& keys,
                                   std::vector<double> random = {},
                                   const std::string& clock = "09:00:00") {
-    return RunProgram(program, "morquist", keys, std::move(random), clock);
+    replay::Options o;
+    o.program = "morquist";
+    o.keys = keys;
+    o.random = std::move(random);
+    o.clock = clock;
+    return replay::Run(o, program);
+}
+
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
 }
 
 // Main-menu item 4, then the chapter's item `n`.
