@@ -38,7 +38,7 @@ public:
     // One text of a drill's instance. Its pen: `from` plus `indent`, on the
     // current line (`down` 0) or `down` below it. `text` is UTF-8 in which
     // "{n}" stands for T_sa(n) and "{L}" for X_sa(1).
-    struct DrillStep {
+    struct ValueStep {
         enum From { kLineX, kMarginX, kPen, kEqualsColumn } from;
         int indent;
         int down;
@@ -56,7 +56,7 @@ public:
         void (Morquist::*draw_values)();
         void (Morquist::*make_texts)();
         double margin_x, line_x, line_y;
-        const DrillStep* steps;
+        const ValueStep* steps;
         int step_count;
     };
     // Passes of `drill` while AINP is not 1: each erases the region, draws

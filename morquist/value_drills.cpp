@@ -15,7 +15,7 @@ using namespace surface;
 
 namespace {
 
-using Step = Morquist::DrillStep;
+using Step = Morquist::ValueStep;
 constexpr auto kLineX = Step::kLineX;
 constexpr auto kMarginX = Step::kMarginX;
 constexpr auto kPen = Step::kPen;
@@ -127,13 +127,13 @@ void Morquist::RunValueDrill(const ValueDrill& drill) {
         XI1 = drill.line_x;
         YI1 = drill.line_y;
         for (int k = 0; k < drill.step_count; ++k) {
-            const DrillStep& step = drill.steps[k];
+            const ValueStep& step = drill.steps[k];
             double x = 0;
             switch (step.from) {
-                case DrillStep::kLineX: x = XI1; break;
-                case DrillStep::kMarginX: x = XI0; break;
-                case DrillStep::kPen: x = XI2; break;
-                case DrillStep::kEqualsColumn: x = X_a(1); break;
+                case ValueStep::kLineX: x = XI1; break;
+                case ValueStep::kMarginX: x = XI0; break;
+                case ValueStep::kPen: x = XI2; break;
+                case ValueStep::kEqualsColumn: x = X_a(1); break;
             }
             // The slots are found in the UTF-8 text, where "{" is never part
             // of a wider character, and filled with the cp932 texts.
@@ -155,8 +155,8 @@ void Morquist::RunValueDrill(const ValueDrill& drill) {
                 p = close + 1;
             }
             WriteAt(step.colour, x + step.indent, YI1 + step.down, text);
-            if (step.then == DrillStep::kMarkEquals) X_a(1) = X;
-            if (step.then != DrillStep::kNothing) WaitAnyKey();
+            if (step.then == ValueStep::kMarkEquals) X_a(1) = X;
+            if (step.then != ValueStep::kNothing) WaitAnyKey();
         }
         AskNextStep();
     }
