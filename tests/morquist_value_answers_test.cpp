@@ -39,16 +39,25 @@ TEST_F(MorquistValueAnswersTest, EachFixedScreenTakesItsKeysThenReturns) {
     struct Case {
         std::string open;
         int keys;
+        double clear_height;  // of the box from (0, 0), 1760 wide
     };
     const Case cases[] = {
-        {ValueItem(1), 11}, {ValueItem(5), 11}, {ValueItem(6), 2},   {ValueItem(9), 2},
-        {PracticeItem(1), 0}, {PracticeItem(2), 0}, {PracticeItem(3), 21},
+        {ValueItem(1), 11, 1300},   {ValueItem(5), 11, 1300},   {ValueItem(6), 2, 1300},
+        {ValueItem(9), 2, 1300},    {PracticeItem(1), 0, 1800}, {PracticeItem(2), 0, 1800},
+        {PracticeItem(3), 21, 1800},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.open);
         Result r = RunMorquist(program, c.open + std::string(c.keys, 'a'));
         ASSERT_EQ(r.kind, Result::kKeysUsedUp);
         auto item = ItemPart(r.log);
+        // The item's first drawing clears its screen.
+        std::size_t first = 0;
+        while (first < item.size() && !StartsWith(item[first], "PsLINE 0 0 ")) ++first;
+        ASSERT_LT(first, item.size());
+        EXPECT_TRUE(StartsWith(item[first], "PsLINE 0 0 1760 " + Num(int(c.clear_height)) +
+                                                " 15 2 15 "))
+            << item[first];
         auto waits = IndicesOf(item, kAnyKeyBox);
         EXPECT_EQ(waits.size(), std::size_t(c.keys));
         // The sub-menu line is back after the last key.
