@@ -60,11 +60,6 @@ public:
     void ShowPracticeP73Answers1();
     void ShowPracticeP73Answers2();
     void ShowPracticeP73Answers3();
-    // The frame of a practice answer screen, on a blank window: the title
-    // box (40, 30)-(436, 76) and, 20 to its right, the 44-square box of the
-    // problem's number (both cp932). Leaves XI0 40, XI1 94, YI1 30 and XI2
-    // at the number box's right edge (500); pen width as it is.
-    void DrawPracticeFrame(const surface::Str& title, const surface::Str& number);
 
     // ---- chapter 4: products and quotients of expressions and numbers ----
     void RunMulDivChapter();

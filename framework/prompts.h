@@ -49,6 +49,12 @@ public:
     // left out) in colour 0, `indent` right of it and 65 below the line
     // before. XI1 is 44; XI2 and YI1 follow the pen.
     void DrawGoals(const Str& first, const Str& second = Str(), double indent = 32);
+    // The frame of a practice answer screen, on a window it paints over
+    // entirely: the title box (40, 30)-(436, 76) and, 20 to its right, the
+    // 44-square box of the problem's number (both cp932). Leaves XI0 40,
+    // XI1 94, YI1 30 and XI2 at the number box's right edge (500); pen width
+    // as it is.
+    void DrawPracticeFrame(const Str& title, const Str& number);
 
     // ---- step pacing ----
     // "何かキーを押して下さい。" until any key; CCC1 and the pen width come

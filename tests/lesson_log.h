@@ -122,7 +122,7 @@ struct Glyph {
 
 // The characters of plain (unstacked) formula text drawn in the log, each
 // at the pen the printer drew it from: letters, digits, signs drawn as
-// lines, "=", ".", "×", "÷" and full-width characters.
+// lines, "=", ".", "×", "÷", "±" and full-width characters.
 inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
     std::vector<Glyph> out;
     for (std::size_t i = 0; i < log.size(); ++i) {
@@ -145,7 +145,7 @@ inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
                 g.x = x - 4, g.y = y, g.advance = 32;
             } else if (g.ch == "." && h == 3 && v == 2) {
                 g.x = x + 3, g.y = y - 14, g.advance = 8;
-            } else if (h == 2 && v == 3 && (g.ch == "×" || g.ch == "÷")) {
+            } else if (h == 2 && v == 3 && (g.ch == "×" || g.ch == "÷" || g.ch == "±")) {
                 g.x = x + 4, g.y = y, g.advance = 27;
             } else if (h == 2 && v == 3) {
                 g.x = x, g.y = y, g.advance = 34;

@@ -1,13 +1,13 @@
-// The frame of the practice answer screens (pages 73 and 76): a blank
+// The frame of the practice answer screens of every program: a blank
 // window, the title box and the box of the problem's number.
-#include "brenvale/brenvale.h"
+#include "framework/prompts.h"
 #include "surface/surface.h"
 
-namespace brenvale {
+namespace framework {
 
 using namespace surface;
 
-void Brenvale::DrawPracticeFrame(const Str& title, const Str& number) {
+void Prompts::DrawPracticeFrame(const Str& title, const Str& number) {
     // Covers the top strip and the prompt strip too.
     PsLINE(0, 0, true, 1760, 1800, 15, 2, 15);
     XI0 = 40;
@@ -37,4 +37,4 @@ void Brenvale::DrawPracticeFrame(const Str& title, const Str& number) {
     YI1 = Y;
 }
 
-}  // namespace brenvale
+}  // namespace framework
