@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -103,6 +106,23 @@ inline std::vector<std::string> Reference(double colour, double x, double y,
     std::vector<std::string> out = s.log();
     surface::Surface::Shutdown();
     return out;
+}
+
+// Where the formula printer's pen ends after `utf8` drawn from (x, y), on a
+// fresh program. Restarts the surface, as Reference does.
+inline double PenAfter(double x, double y, const std::string& utf8) {
+    surface::Surface::Start(std::make_unique<surface::HeadlessBackend>(
+        std::vector<surface::Str>{}, std::vector<std::string>{"09:00:00"}));
+    surface::FE_SETDRAWWIDTH(0, 3);
+    testing_support::TestProgram p;
+    p.CCC1 = 0;
+    p.X = x;
+    p.Y = y;
+    p.AA_s = surface::Utf8ToCp932(utf8);
+    p.DrawMessage();
+    double end = p.X;
+    surface::Surface::Shutdown();
+    return end;
 }
 
 // One character read back from the log, with the pen it was drawn at.
@@ -247,6 +267,94 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
         return true;
     }
     return false;
+}
+
+// How a drill writes a term: the coefficient's digits before the letter
+// with no 1 ("x", "-x"), a constant's digits; a "+" before a positive
+// value unless the term opens a line or a bracket (`first`).
+inline std::string Written(int coefficient, const std::string& letter, bool first) {
+    std::string digits = std::to_string(std::abs(coefficient));
+    if (!letter.empty() && std::abs(coefficient) == 1) digits.clear();
+    std::string sign = coefficient < 0 ? "-" : first ? "" : "+";
+    return sign + digits + letter;
+}
+
+// A term read back from a written line: its coefficient, the sign included,
+// and its letter ('\0' for a constant).
+struct Term {
+    int coefficient;
+    char letter;
+};
+
+// The terms of a line of signed terms such as "=-3x+y-10" (one "=" at the
+// start allowed, no brackets). False when the line is not of that form or
+// writes a term badly: a "+" or a 0 or 1 before a letter, a digit 0
+// leading a number, a sign without a term.
+inline bool ReadTerms(const std::string& line, std::vector<Term>& terms) {
+    terms.clear();
+    std::size_t i = line.rfind('=', 0) == 0 ? 1 : 0;
+    if (i < line.size() && line[i] == '+') return false;
+    while (i < line.size()) {
+        int sign = 1;
+        if (line[i] == '+' || line[i] == '-') {
+            sign = line[i] == '-' ? -1 : 1;
+            ++i;
+        } else if (!terms.empty()) {
+            return false;
+        }
+        std::size_t start = i;
+        while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) ++i;
+        std::string digits = line.substr(start, i - start);
+        if (digits.size() > 1 && digits[0] == '0') return false;
+        char letter = '\0';
+        if (i < line.size() && std::isalpha(static_cast<unsigned char>(line[i]))) letter = line[i++];
+        if (digits.empty() && letter == '\0') return false;
+        if (letter != '\0' && (digits == "0" || digits == "1")) return false;
+        int size = digits.empty() ? 1 : std::stoi(digits);
+        terms.push_back({sign * size, letter});
+    }
+    return !terms.empty();
+}
+
+// True when `text` writes no sign twice and no "+" where a term opens a
+// line, a bracket or a pair: no "+-", "-+", "++", "--", "(+", "=+", ",+".
+inline bool SignsWrittenWell(const std::string& text) {
+    for (const char* bad : {"+-", "-+", "++", "--", "(+", "=+", ",+"})
+        if (text.find(bad) != std::string::npos) return false;
+    return text.rfind("+", 0) != 0;
+}
+
+// `keys` typed `times` times over.
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
+}
+
+// Nothing that a log drew lies outside the window (clears excepted).
+inline void CheckNothingOutsideTheWindow(const std::vector<std::string>& log) {
+    for (const auto& line : log) {
+        Extent e;
+        if (!ExtentOf(line, e)) continue;
+        EXPECT_TRUE(e.left >= 0 && e.top >= 0 && e.right <= surface::kCanvasWidth &&
+                    e.bottom <= surface::kCanvasHeight)
+            << line;
+    }
+}
+
+// Clocks at random, shown with any failure so that a run can be repeated
+// with replay's --clock.
+inline std::vector<std::string> RandomClocks(int n) {
+    std::random_device device;
+    std::mt19937 gen(device());
+    std::vector<std::string> out;
+    char buf[16];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(gen() % 24), int(gen() % 60),
+                      int(gen() % 60));
+        out.push_back(buf);
+    }
+    return out;
 }
 
 // A run of Brenvale through replay with the caller's program object, so that
