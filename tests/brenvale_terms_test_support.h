@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "brenvale/brenvale.h"
@@ -159,6 +160,9 @@ inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
                 g.x = x - 4, g.y = y, g.advance = 32;
             } else if (g.ch == "." && h == 3 && v == 2) {
                 g.x = x + 3, g.y = y - 14, g.advance = 8;
+            } else if (g.ch == "×" && h == 2 && v == 3) {
+                // "*" of the formula text: a half-width step, drawn 4 left.
+                g.x = x + 4, g.y = y, g.advance = 27;
             } else if (h == 2 && v == 3) {
                 g.x = x, g.y = y, g.advance = 34;
             } else if (h == 3 && v == 3) {
@@ -369,6 +373,12 @@ inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string
     o.clock = clock;
     return replay::Run(o, program);
 }
+
+// Magnet centres of one figure, as offsets from its frame's top-left corner.
+inline const std::pair<double, double> kMagnetOffsets[11] = {
+    {20, 70},  {70, 120},  {70, 20},  {125, 70}, {175, 120}, {175, 20},
+    {230, 70}, {370, 70}, {420, 120}, {470, 70}, {420, 20},
+};
 
 // The any-key box and the step prompt's box, as drawn.
 const std::string kAnyKeyBox = "PsLINE 96 657 400 693 13 2 4 pen=3";
