@@ -137,7 +137,7 @@ struct Glyph {
 
 // The characters of plain (unstacked) formula text drawn in the log, each
 // at the pen the printer drew it from: letters, digits, signs drawn as
-// lines, "=", "." and full-width characters.
+// lines, "=", ".", "×" and full-width characters.
 inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
     std::vector<Glyph> out;
     for (std::size_t i = 0; i < log.size(); ++i) {
