@@ -132,6 +132,55 @@ void Brenvale::BracketRulesIntroP71() {
 }
 
 void Brenvale::Example5BracketDrill() {
+    // The numbers of an instance, the same in both passes: a (slot 1), the
+    // leading part's constant 0 (2), b (3), c (4), a + b (5) and 0 + c (6).
+    // The letter terms never cancel: a and the size of b differ.
+    auto draw = [this] {
+        T_a(1) = INT(PaRnd() * 9) + 1;
+        T_a(2) = 0;
+        T_a(3) = INT(PaRnd() * 9) + 1;
+        T_a(4) = INT(PaRnd() * 9) + 2;
+        if (T_a(1) - T_a(3) == 0) T_a(1) = T_a(1) + 1;
+        P = INT(PaRnd() * 2);
+        if (P == 1) T_a(3) = -T_a(3);
+        T_a(5) = T_a(1) + T_a(3);
+        T_a(6) = T_a(2) + T_a(4);
+    };
+    auto strip = [this](Str& text) {
+        A_s = text;
+        StripLeadingPlus();
+        text = A_s;
+    };
+    // The texts of slots 1 to `last`: no digit 1 before a letter, a "+"
+    // before each positive value after the first; then none where b opens
+    // the bracket (as 13), the result or, in 5-2, the problem's bracket.
+    auto make_texts = [this, &strip](int last) {
+        FormatNumberArrays();
+        for (int i = 1; i < last; ++i) {
+            if (T_a(i) == 1) {
+                T_sa(i) = "";
+            } else if (T_a(i) == -1) {
+                T_sa(i) = "-"_sj;
+            }
+        }
+        for (int i = 2; i <= last; ++i)
+            if (T_a(i) > 0) T_sa(i) = "+"_sj + T_sa(i);
+        T_sa(13) = T_sa(3);
+        strip(T_sa(13));
+        strip(T_sa(5));
+        if (last == 8) strip(T_sa(7));
+    };
+    // An instance's column at `margin`, erased from (x, 90) down and across
+    // to the right.
+    auto clear_column = [this](double margin, double x) {
+        XI0 = margin;
+        XI1 = XI0 + 60;
+        YI1 = 90;
+        X_a(31) = x;
+        Y_a(31) = 90;
+        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+    };
+
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
 
     // ---- 5-1: a term plus a bracket, in the left half ----
@@ -140,49 +189,10 @@ void Brenvale::Example5BracketDrill() {
     WriteAt(0, XI0, YI1, "例5-1　次の計算をしなさい。"_sj);
     AINP = 3;
     while (AINP != 1) {
-        T_a(1) = INT(PaRnd() * 9) + 1;
-        T_a(2) = 0;
-        T_a(3) = INT(PaRnd() * 9) + 1;
-        T_a(4) = INT(PaRnd() * 9) + 2;
-        // The letter terms never cancel: a and the size of b differ.
-        if (T_a(1) - T_a(3) == 0) T_a(1) = T_a(1) + 1;
-        P = INT(PaRnd() * 2);
-        if (P == 1) T_a(3) = -T_a(3);
-        T_a(5) = T_a(1) + T_a(3);
-        T_a(6) = T_a(2) + T_a(4);
-
-        FormatNumberArrays();
-        for (int i = 1; i <= 5; ++i) {
-            if (T_a(i) == 1) {
-                T_sa(i) = "";
-            } else if (T_a(i) == -1) {
-                T_sa(i) = "-"_sj;
-            }
-        }
-        for (int i = 2; i <= 6; ++i)
-            if (T_a(i) > 0) T_sa(i) = "+"_sj + T_sa(i);
-        // b opens the bracket, a + b the result: neither carries a "+".
-        A_s = T_sa(3);
-        StripLeadingPlus();
-        T_sa(13) = A_s;
-        A_s = T_sa(5);
-        StripLeadingPlus();
-        T_sa(5) = A_s;
-
-        X_sa(2) = "x"_sj;
-        X_sa(3) = "y"_sj;
-        X_sa(4) = "a"_sj;
-        X_sa(5) = "b"_sj;
-        P = INT(PaRnd() * 4) + 2;
-        X_sa(1) = X_sa(P);
-        X_sa(2) = X_sa(1);
-
-        XI0 = 40;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = 0;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        draw();
+        make_texts(6);
+        PickDrillLetter();
+        clear_column(40, 0);
         const Str& L = X_sa(1);
         WriteAt(0, XI1 + 27, YI1, T_sa(1) + L + "+("_sj + T_sa(13) + L + T_sa(4) + ")"_sj);
         WaitAnyKey();
@@ -203,53 +213,13 @@ void Brenvale::Example5BracketDrill() {
     WriteAt(0, XI0, YI1, "例5-2　次の計算をしなさい。"_sj);
     AINP = 3;
     while (AINP != 1) {
-        T_a(1) = INT(PaRnd() * 9) + 1;
-        T_a(2) = 0;
-        T_a(3) = INT(PaRnd() * 9) + 1;
-        T_a(4) = INT(PaRnd() * 9) + 2;
-        if (T_a(1) - T_a(3) == 0) T_a(1) = T_a(1) + 1;
-        P = INT(PaRnd() * 2);
-        if (P == 1) T_a(3) = -T_a(3);
-        // The problem's bracket is the opposite of the one added: L - (7, 8).
-        T_a(5) = T_a(1) + T_a(3);
-        T_a(6) = T_a(2) + T_a(4);
+        draw();
+        // The problem's bracket is the opposite of the one added.
         T_a(7) = -T_a(3);
         T_a(8) = -T_a(4);
-
-        FormatNumberArrays();
-        for (int i = 1; i <= 7; ++i) {
-            if (T_a(i) == 1) {
-                T_sa(i) = "";
-            } else if (T_a(i) == -1) {
-                T_sa(i) = "-"_sj;
-            }
-        }
-        for (int i = 2; i <= 8; ++i)
-            if (T_a(i) > 0) T_sa(i) = "+"_sj + T_sa(i);
-        A_s = T_sa(3);
-        StripLeadingPlus();
-        T_sa(13) = A_s;
-        A_s = T_sa(5);
-        StripLeadingPlus();
-        T_sa(5) = A_s;
-        A_s = T_sa(7);
-        StripLeadingPlus();
-        T_sa(7) = A_s;
-
-        X_sa(2) = "x"_sj;
-        X_sa(3) = "y"_sj;
-        X_sa(4) = "a"_sj;
-        X_sa(5) = "b"_sj;
-        P = INT(PaRnd() * 4) + 2;
-        X_sa(1) = X_sa(P);
-        X_sa(2) = X_sa(1);
-
-        XI0 = 640;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = 640;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        make_texts(8);
+        PickDrillLetter();
+        clear_column(640, 640);
         const Str& L = X_sa(1);
         WriteAt(0, XI1 + 27, YI1, T_sa(1) + L);
         WriteAfter(3, "-"_sj);

@@ -10,6 +10,24 @@ namespace brenvale {
 using namespace surface;
 
 void Brenvale::Example6SumDifferenceDrill() {
+    // A size of 2 to 9 into slot i, then its sign: negative on a pick of 2.
+    auto draw_signed = [this](int i) {
+        T_a(i) = INT(PaRnd() * 8 + 2);
+        P = INT(PaRnd() * 2 + 1);
+        if (P == 2) T_a(i) = -T_a(i);
+    };
+    // No digit 0 or 1 before the letter: slots 1, 3 and 5 hold letter
+    // coefficients.
+    auto bare_coefficients = [this] {
+        for (int i = 1; i <= 5; i += 2) {
+            if (T_a(i) == 0 || T_a(i) == 1) {
+                T_sa(i) = "";
+            } else if (T_a(i) == -1) {
+                T_sa(i) = "-"_sj;
+            }
+        }
+    };
+
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
 
     // ---- the sum of two expressions ----
@@ -18,12 +36,7 @@ void Brenvale::Example6SumDifferenceDrill() {
         PanelX = 448;
         PanelY = 0;
         PsLINE(PanelX + 16, PanelY + 9, true, 800, 630, 15, 2, 15);
-        // Coefficients and constants of size 2 to 9, each of either sign.
-        for (int i = 1; i <= 4; ++i) {
-            T_a(i) = INT(PaRnd() * 8 + 2);
-            P = INT(PaRnd() * 2 + 1);
-            if (P == 2) T_a(i) = -T_a(i);
-        }
+        for (int i = 1; i <= 4; ++i) draw_signed(i);
         T_a(5) = T_a(1) + T_a(3);
         T_a(6) = T_a(2) + T_a(4);
         // Plain texts of the values in 11 to 16.
@@ -32,13 +45,7 @@ void Brenvale::Example6SumDifferenceDrill() {
         FormatNumberArrays();
         for (int i = 1; i <= 6; ++i)
             if (T_a(i) > 0) T_sa(i) = "+"_sj + T_sa(i);
-        for (int i = 1; i <= 5; i += 2) {
-            if (T_a(i) == 0 || T_a(i) == 1) {
-                T_sa(i) = "";
-            } else if (T_a(i) == -1) {
-                T_sa(i) = "-"_sj;
-            }
-        }
+        bare_coefficients();
         // The second coefficient in the middle of a line keeps its sign;
         // where it opens a bracket (slot 3) it does not.
         if (T_a(13) > 0) T_sa(13) = "+"_sj + T_sa(13);
@@ -80,11 +87,8 @@ void Brenvale::Example6SumDifferenceDrill() {
     // ---- the difference of new pairs, left minus right ----
     AINP = 3;
     while (AINP != 1) {
-        for (int k = 1; k <= 2; ++k) {
-            T_a(k) = INT(PaRnd() * 8 + 2);
-            P = INT(PaRnd() * 2 + 1);
-            if (P == 2) T_a(k) = -T_a(k);
-        }
+        draw_signed(1);
+        draw_signed(2);
         // Exactly one term of the right expression is negative.
         T_a(3) = INT(PaRnd() * 8 + 2);
         T_a(4) = INT(PaRnd() * 8 + 2);
@@ -103,13 +107,7 @@ void Brenvale::Example6SumDifferenceDrill() {
         T_a(6) = T_a(2) + T_a(4);
         for (int k = 1; k <= 6; ++k) T_a(10 + k) = T_a(k);
         FormatNumberArrays();
-        for (int k = 1; k <= 5; k += 2) {
-            if (T_a(k) == 0 || T_a(k) == 1) {
-                T_sa(k) = "";
-            } else if (T_a(k) == -1) {
-                T_sa(k) = "-"_sj;
-            }
-        }
+        bare_coefficients();
         ShowDifferenceWorking();
     }
     ShowDifferenceStepList();
@@ -121,18 +119,11 @@ void Brenvale::ShowDifferenceWorking() {
     for (int i = 1; i <= 4; ++i)
         if (F_a(i) > 0) F_sa(i) = "+"_sj + F_sa(i);
     // Terms that open a line or a bracket.
-    A_s = T_sa(1);
-    StripLeadingPlus();
-    T_sa(1) = A_s;
-    A_s = F_sa(3);
-    StripLeadingPlus();
-    F_sa(3) = A_s;
-    A_s = T_sa(5);
-    StripLeadingPlus();
-    T_sa(5) = A_s;
-    A_s = F_sa(1);
-    StripLeadingPlus();
-    F_sa(1) = A_s;
+    for (Str* text : {&T_sa(1), &F_sa(3), &T_sa(5), &F_sa(1)}) {
+        A_s = *text;
+        StripLeadingPlus();
+        *text = A_s;
+    }
     ComposeSumDifferenceResult();
 
     PanelX = 640;

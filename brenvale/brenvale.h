@@ -42,6 +42,11 @@ public:
     // Colours of the like-term picture: positive quantities 3, negative 5.
     surface::Single Term1LabelColor, Term2Color, LowerBox1FillColor, LowerBox2FillColor;
 
+    // ---- shared by the drills of chapters 1 and 2 ----
+    // Draws one of x, y, a and b, the candidates in X_sa(2..5), into
+    // X_sa(1), and copies it into X_sa(2) for the collected term.
+    void PickDrillLetter();
+
     // ---- chapter 2: adding and subtracting linear expressions ----
     void RunAddSubChapter();
     void ShowAddSubGoals();
