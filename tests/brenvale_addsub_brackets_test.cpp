@@ -20,9 +20,6 @@ using replay::Result;
 // Keys that open chapter 2 from the main menu and choose an item.
 std::string Item(int n) { return "2{enter}" + std::to_string(n) + "{enter}"; }
 
-// Chapter 2's item line starts with "①P71".
-bool IsItemLine(const std::string& line) { return IsItemLineStart(line); }
-
 // The width of a text of plain characters as the lesson printer draws it:
 // 27 for a half-width character, 32 for "=", 34 for a full-width one.
 double Advance(const std::string& utf8) {
@@ -34,14 +31,6 @@ double Advance(const std::string& utf8) {
         i += n;
     }
     return w;
-}
-
-// Colours of a line given as runs: (characters, colour), 0 characters for
-// the rest of the line. A half-width blank counts with the text after it.
-std::vector<int> Runs(std::size_t length, const std::vector<std::pair<int, int>>& runs) {
-    std::vector<int> out;
-    for (auto [n, c] : runs) out.insert(out.end(), n ? std::size_t(n) : length - out.size(), c);
-    return out;
 }
 
 std::size_t Chars(const std::string& utf8) {
@@ -58,48 +47,20 @@ protected:
 
 // ---- item ①: the bracket rules ----
 
-struct WantLine {
-    double x, y;
-    std::string text;
-    std::vector<std::pair<int, int>> colour_runs;
-    std::size_t waits_before;
-};
-
-void ExpectLines(const std::vector<std::string>& part, const std::vector<WantLine>& want,
-                 std::size_t waits_so_far = 0) {
-    auto glyphs = GlyphsIn(part);
-    auto waits = IndicesOf(part, kAnyKeyBox);
-    for (const auto& w : want) {
-        SCOPED_TRACE(w.text);
-        Line line = LineAt(glyphs, w.x, w.y);
-        EXPECT_EQ(line.text, w.text);
-        EXPECT_EQ(line.colours, Runs(line.colours.size(), w.colour_runs));
-        auto first = std::find_if(glyphs.begin(), glyphs.end(),
-                                  [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
-        ASSERT_NE(first, glyphs.end());
-        EXPECT_EQ(waits_so_far + CountBefore(waits, first->index), w.waits_before);
-    }
-}
-
 TEST_F(AddSubBracketsTest, BracketRulesRevealKeyByKeyAndTheBandMakesRoomForPage72) {
     Result r = RunBrenvale(program, Item(1) + Repeat("a", 18));
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    const auto& log = r.log;
-    auto clears = IndicesOf(log, "PsLINE 0 0 1760 1300 15 2 15 pen=3");
-    ASSERT_EQ(clears.size(), 1u);
-    const std::size_t start = clears[0];
-    std::size_t end = start;
-    while (end < log.size() && !IsItemLine(log[end])) ++end;
-    ASSERT_LT(end, log.size()) << "the sub-menu comes back after the item";
-    EXPECT_EQ(IndicesOf(log, kAnyKeyBox, start, end).size(), 18u);
+    auto item = ItemLog(r.log, "PsLINE 0 0 1760 1300 15 2 15 pen=3");
+    ASSERT_FALSE(item.empty());
+    EXPECT_EQ(IndicesOf(item, kAnyKeyBox).size(), 18u);
 
     // The band down to 50 below problem (1)'s second line goes after the
     // twelfth wait.
-    auto bands = IndicesOf(log, "PsLINE 0 0 1760 290 15 2 15 pen=3", start, end);
+    auto bands = IndicesOf(item, "PsLINE 0 0 1760 290 15 2 15 pen=3");
     ASSERT_EQ(bands.size(), 1u);
-    EXPECT_EQ(IndicesOf(log, kAnyKeyBox, start, bands[0]).size(), 12u);
-    std::vector<std::string> p71(log.begin() + start, log.begin() + bands[0]);
-    std::vector<std::string> p72(log.begin() + bands[0], log.begin() + end);
+    EXPECT_EQ(IndicesOf(item, kAnyKeyBox, 0, bands[0]).size(), 12u);
+    std::vector<std::string> p71(item.begin(), item.begin() + bands[0]);
+    std::vector<std::string> p72(item.begin() + bands[0], item.end());
 
     // Each problem's two answers line up 30 right of the longer line.
     const double column1 = 84 + Advance("②500-(200+180)") + 30;
@@ -155,7 +116,7 @@ TEST_F(AddSubBracketsTest, BracketRulesNeedAllEighteenKeys) {
         ASSERT_EQ(r.kind, Result::kKeysUsedUp);
         auto clears = IndicesOf(r.log, "PsLINE 0 0 1760 1300 15 2 15 pen=3");
         ASSERT_EQ(clears.size(), 1u);
-        bool back = std::any_of(r.log.begin() + clears[0], r.log.end(), IsItemLine);
+        bool back = std::any_of(r.log.begin() + clears[0], r.log.end(), IsItemLineStart);
         EXPECT_EQ(back, keys == 18);
         surface::Surface::Shutdown();
     }
@@ -256,7 +217,7 @@ TEST_F(AddSubBracketsTest, Example5DrawsTheWorkedInstances) {
         for (int n = 0; n < 3; ++n) {
             Line line = LineAt(glyphs, at[n].first, at[n].second);
             EXPECT_EQ(line.text, first[k].lines[n]);
-            EXPECT_EQ(line.colours, Runs(line.colours.size(), {{0, n == 2 ? 5 : 0}}));
+            EXPECT_EQ(line.colours, ColourRuns(line.colours.size(), {{0, n == 2 ? 5 : 0}}));
         }
         // A wait after each of the first two lines.
         EXPECT_EQ(IndicesOf(p.first[k], kAnyKeyBox).size(), 2u);
@@ -276,17 +237,17 @@ TEST_F(AddSubBracketsTest, Example5DrawsTheWorkedInstances) {
         std::string problem = row.lines[0];
         std::size_t minus = problem.find("-(");
         EXPECT_EQ(lines[0].colours,
-                  Runs(lines[0].colours.size(), {{int(minus), 0}, {1, 3}, {0, 0}}));
+                  ColourRuns(lines[0].colours.size(), {{int(minus), 0}, {1, 3}, {0, 0}}));
         std::string addition = row.lines[1];
         std::size_t plus = addition.find("+(");
         std::size_t inside = addition.size() - plus - 3;
-        EXPECT_EQ(lines[1].colours, Runs(lines[1].colours.size(), {{int(plus), 0},
+        EXPECT_EQ(lines[1].colours, ColourRuns(lines[1].colours.size(), {{int(plus), 0},
                                                                    {1, 3},
                                                                    {1, 0},
                                                                    {int(inside), 3},
                                                                    {1, 0}}));
-        EXPECT_EQ(lines[2].colours, Runs(lines[2].colours.size(), {{0, 0}}));
-        EXPECT_EQ(lines[3].colours, Runs(lines[3].colours.size(), {{0, 5}}));
+        EXPECT_EQ(lines[2].colours, ColourRuns(lines[2].colours.size(), {{0, 0}}));
+        EXPECT_EQ(lines[3].colours, ColourRuns(lines[3].colours.size(), {{0, 5}}));
         EXPECT_EQ(IndicesOf(p.second[k], kAnyKeyBox).size(), 3u);
     }
 }
@@ -294,13 +255,8 @@ TEST_F(AddSubBracketsTest, Example5DrawsTheWorkedInstances) {
 TEST_F(AddSubBracketsTest, Example5RulesStandUnderTheLastInstances) {
     Result r = RunBrenvale(program, Item(2) + "aa2{enter}" + "aa1{enter}" + "a" + "aaa1{enter}" + "a");
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    const auto& log = r.log;
-    auto clears = IndicesOf(log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
-    ASSERT_EQ(clears.size(), 1u);
-    std::size_t end = clears[0];
-    while (end < log.size() && !IsItemLine(log[end])) ++end;
-    ASSERT_LT(end, log.size());
-    std::vector<std::string> item(log.begin() + clears[0], log.begin() + end);
+    auto item = ItemLog(r.log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
+    ASSERT_FALSE(item.empty());
     // Waits: two per 5-1 instance, the rule's, three for the 5-2 instance,
     // the rule's; nothing waits after the textbook line.
     ExpectLines(item, {
@@ -341,12 +297,6 @@ TEST_F(AddSubBracketsTest, Example5HighestDrawsStayInRange) {
 }
 
 // ---- many instances with random clocks ----
-
-void ExpectWellWritten(const std::string& line) {
-    EXPECT_TRUE(SignsWrittenWell(line)) << line;
-    static const std::regex one_or_zero(R"((^|[^0-9])[01][xyab])");
-    EXPECT_FALSE(std::regex_search(line, one_or_zero)) << line;
-}
 
 struct Tally {
     std::set<int> a, b, c;
@@ -478,13 +428,8 @@ INSTANTIATE_TEST_SUITE_P(Shards, Example5ManyTest, ::testing::Range(0, kShards))
 TEST_F(AddSubBracketsTest, Page72AnswersFollowTheOneKey) {
     Result r = RunBrenvale(program, Item(3) + "a");
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    const auto& log = r.log;
-    auto clears = IndicesOf(log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
-    ASSERT_EQ(clears.size(), 1u);
-    std::size_t end = clears[0];
-    while (end < log.size() && !IsItemLine(log[end])) ++end;
-    ASSERT_LT(end, log.size());
-    std::vector<std::string> item(log.begin() + clears[0], log.begin() + end);
+    auto item = ItemLog(r.log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
+    ASSERT_FALSE(item.empty());
     EXPECT_EQ(IndicesOf(item, kAnyKeyBox).size(), 1u);
 
     // Each result follows its last working line directly, in colour 5.

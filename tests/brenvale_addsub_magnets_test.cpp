@@ -15,27 +15,10 @@ using replay::Result;
 const std::string kItem = "2{enter}6{enter}";
 const std::string kClear = "PsLINE 0 0 1760 1300 15 2 15 pen=3";
 
-std::vector<int> Runs(std::size_t length, const std::vector<std::pair<int, int>>& runs) {
-    std::vector<int> out;
-    for (auto [n, c] : runs) out.insert(out.end(), n ? std::size_t(n) : length - out.size(), c);
-    return out;
-}
-
 class AddSubMagnetsTest : public ::testing::Test {
 protected:
     void TearDown() override { surface::Surface::Shutdown(); }
     brenvale::Brenvale program;
-
-    // The item's log, from its clear to the sub-menu's item line.
-    std::vector<std::string> ItemLog(const Result& r) {
-        auto clears = IndicesOf(r.log, kClear);
-        EXPECT_EQ(clears.size(), 1u);
-        if (clears.empty()) return {};
-        std::size_t end = clears[0];
-        while (end < r.log.size() && !IsItemLineStart(r.log[end])) ++end;
-        EXPECT_LT(end, r.log.size()) << "the sub-menu comes back after the item";
-        return {r.log.begin() + clears[0], r.log.begin() + end};
-    }
 };
 
 TEST_F(AddSubMagnetsTest, ItemNeedsFifteenKeys) {
@@ -55,7 +38,7 @@ TEST_F(AddSubMagnetsTest, ItemNeedsFifteenKeys) {
 TEST_F(AddSubMagnetsTest, TwoFiguresOfTwoRowsWithTheirGroupings) {
     Result r = RunBrenvale(program, kItem + Repeat("a", 15));
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    auto item = ItemLog(r);
+    auto item = ItemLog(r.log, kClear);
     ASSERT_FALSE(item.empty());
     auto waits = IndicesOf(item, kAnyKeyBox);
     EXPECT_EQ(waits.size(), 15u);
@@ -110,14 +93,8 @@ TEST_F(AddSubMagnetsTest, TwoFiguresOfTwoRowsWithTheirGroupings) {
 
     // The texts; "*" is drawn as the times sign.
     auto glyphs = GlyphsIn(item);
-    struct Want {
-        double x, y;
-        const char* text;
-        std::vector<std::pair<int, int>> colour_runs;
-        std::size_t waits_before;
-    };
     const Line pair_line = LineAt(glyphs, 600, 490);
-    const Want rows[] = {
+    ExpectLines(item, {
         {40, 30, "教科書P73 x枚の画用紙をとめるのに必要なマグネットの個数は？", {{0, 3}}, 0},
         {40, 340, "5×x+2=5x+2(個)", {{6, 3}, {0, 5}}, 1},
         {40, 390, "<説明>", {{0, 7}}, 2},
@@ -131,17 +108,7 @@ TEST_F(AddSubMagnetsTest, TwoFiguresOfTwoRowsWithTheirGroupings) {
         {pair_line.end_x + 54, 490, "2,4段は", {{0, 0}}, 13},
         {600, 540, "(x+1)個 だから", {{5, 3}, {0, 0}}, 14},
         {600, 590, "2×(x+1)(個)", {{0, 3}}, 15},
-    };
-    for (const auto& w : rows) {
-        SCOPED_TRACE(w.text);
-        Line line = LineAt(glyphs, w.x, w.y);
-        EXPECT_EQ(line.text, w.text);
-        EXPECT_EQ(line.colours, Runs(line.colours.size(), w.colour_runs));
-        auto first = std::find_if(glyphs.begin(), glyphs.end(),
-                                  [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
-        ASSERT_NE(first, glyphs.end());
-        EXPECT_EQ(CountBefore(waits, first->index), w.waits_before);
-    }
+    });
     // The last line ends the item: nothing waits after it.
     EXPECT_EQ(glyphs.back().y, 590);
     EXPECT_GT(glyphs.back().index, waits.back());

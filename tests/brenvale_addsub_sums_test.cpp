@@ -22,12 +22,6 @@ std::string Item(int n) { return "2{enter}" + std::to_string(n) + "{enter}"; }
 const std::string kSumPanel = "PsLINE 16 18 936 426 15 2 15 ";
 const std::string kDifferencePanel = "PsLINE 640 18 1560 473 15 2 15 ";
 
-std::vector<int> Runs(std::size_t length, const std::vector<std::pair<int, int>>& runs) {
-    std::vector<int> out;
-    for (auto [n, c] : runs) out.insert(out.end(), n ? std::size_t(n) : length - out.size(), c);
-    return out;
-}
-
 // The draws of a sum: for each of the four values its size, 2 + INT(8r),
 // then its sign, negative when 1 + INT(2r) is 2.
 std::vector<double> SumDraws(int p, int q, int r, int s) {
@@ -84,38 +78,6 @@ protected:
     brenvale::Brenvale program;
 };
 
-struct WantLine {
-    double x, y;
-    std::string text;
-    std::vector<std::pair<int, int>> colour_runs;
-};
-
-void ExpectLines(const std::vector<std::string>& part, const std::vector<WantLine>& want) {
-    auto glyphs = GlyphsIn(part);
-    for (const auto& w : want) {
-        SCOPED_TRACE(w.text);
-        Line line = LineAt(glyphs, w.x, w.y);
-        EXPECT_EQ(line.text, w.text);
-        EXPECT_EQ(line.colours, Runs(line.colours.size(), w.colour_runs));
-    }
-}
-
-// The y of each instance line, read back with the waits before it.
-void ExpectRevealOrder(const std::vector<std::string>& part,
-                       const std::vector<std::pair<double, double>>& starts) {
-    auto glyphs = GlyphsIn(part);
-    auto waits = IndicesOf(part, kAnyKeyBox);
-    ASSERT_EQ(waits.size(), starts.size() - 2);
-    for (std::size_t k = 0; k < starts.size(); ++k) {
-        auto first = std::find_if(glyphs.begin(), glyphs.end(), [&](const Glyph& g) {
-            return g.x == starts[k].first && g.y == starts[k].second;
-        });
-        ASSERT_NE(first, glyphs.end()) << k;
-        // The heading and the pair come before the first wait.
-        EXPECT_EQ(CountBefore(waits, first->index), k < 2 ? 0 : k - 1) << k;
-    }
-}
-
 TEST_F(AddSubSumsTest, Example6WorksTheTextbookPairs) {
     std::vector<double> rnd = SumDraws(3, -5, -2, 7);
     for (auto d : {DifferenceDraws(3, 5, -4, 2), DifferenceDraws(3, 5, 4, -2)})
@@ -127,26 +89,25 @@ TEST_F(AddSubSumsTest, Example6WorksTheTextbookPairs) {
     ASSERT_EQ(p.differences.size(), 2u);
 
     ExpectLines(p.sums[0], {
-        {48, 36, "例6　次の2つの式をたしなさい。", {{0, 3}}},
-        {88, 91, "3a-5,-2a+7", {{0, 0}}},
-        {88, 151, "(3a-5)+(-2a+7)", {{1, 3}, {4, 0}, {3, 3}, {5, 0}, {1, 3}}},
-        {64, 211, "=3a-5-2a+7", {{0, 0}}},
-        {64, 271, "=3a-2a-5+7", {{0, 0}}},
-        {64, 331, "=a+2", {{0, 5}}},
+        {48, 36, "例6　次の2つの式をたしなさい。", {{0, 3}}, 0},
+        {88, 91, "3a-5,-2a+7", {{0, 0}}, 0},
+        {88, 151, "(3a-5)+(-2a+7)", {{1, 3}, {4, 0}, {3, 3}, {5, 0}, {1, 3}}, 1},
+        {64, 211, "=3a-5-2a+7", {{0, 0}}, 2},
+        {64, 271, "=3a-2a-5+7", {{0, 0}}, 3},
+        {64, 331, "=a+2", {{0, 5}}, 4},
     });
-    ExpectRevealOrder(p.sums[0], {{48, 36}, {88, 91}, {88, 151}, {64, 211}, {64, 271}, {64, 331}});
+    EXPECT_EQ(IndicesOf(p.sums[0], kAnyKeyBox).size(), 4u);
 
     ExpectLines(p.differences[0], {
-        {672, 36, "左の式から右の式をひきなさい。", {{0, 7}}},
-        {712, 91, "3a+5,-4a+2", {{0, 0}}},
-        {728, 151, "(3a+5)-(-4a+2)", {{1, 3}, {4, 0}, {3, 3}, {5, 0}, {1, 3}}},
-        {688, 211, "=(3a+5)+(4a-2)", {{7, 0}, {1, 3}, {1, 0}, {4, 3}, {1, 0}}},
-        {688, 271, "=3a+5+4a-2", {{0, 0}}},
-        {688, 331, "=3a+4a+5-2", {{0, 0}}},
-        {688, 391, "=7a+3", {{0, 5}}},
+        {672, 36, "左の式から右の式をひきなさい。", {{0, 7}}, 0},
+        {712, 91, "3a+5,-4a+2", {{0, 0}}, 0},
+        {728, 151, "(3a+5)-(-4a+2)", {{1, 3}, {4, 0}, {3, 3}, {5, 0}, {1, 3}}, 1},
+        {688, 211, "=(3a+5)+(4a-2)", {{7, 0}, {1, 3}, {1, 0}, {4, 3}, {1, 0}}, 2},
+        {688, 271, "=3a+5+4a-2", {{0, 0}}, 3},
+        {688, 331, "=3a+4a+5-2", {{0, 0}}, 4},
+        {688, 391, "=7a+3", {{0, 5}}, 5},
     });
-    ExpectRevealOrder(p.differences[0], {{672, 36}, {712, 91}, {728, 151}, {688, 211}, {688, 271},
-                                         {688, 331}, {688, 391}});
+    EXPECT_EQ(IndicesOf(p.differences[0], kAnyKeyBox).size(), 5u);
     ExpectLines(p.differences[1], {
         {712, 91, "3a+5,4a-2", {{0, 0}}},
         {688, 211, "=(3a+5)+(-4a+2)", {{7, 0}, {1, 3}, {1, 0}, {5, 3}, {1, 0}}},
@@ -159,13 +120,8 @@ TEST_F(AddSubSumsTest, Example6WorksTheTextbookPairs) {
 TEST_F(AddSubSumsTest, Example6ListsTheStepsAndPointsToProblem5) {
     Result r = RunBrenvale(program, DrillKeys(2, 1));
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
-    const auto& log = r.log;
-    auto clears = IndicesOf(log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
-    ASSERT_EQ(clears.size(), 1u);
-    std::size_t end = clears[0];
-    while (end < log.size() && !IsItemLineStart(log[end])) ++end;
-    ASSERT_LT(end, log.size()) << "the sub-menu comes back after the item";
-    std::vector<std::string> item(log.begin() + clears[0], log.begin() + end);
+    auto item = ItemLog(r.log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
+    ASSERT_FALSE(item.empty());
     auto first_difference = std::find_if(item.begin(), item.end(), [](const std::string& l) {
         return StartsWith(l, kDifferencePanel);
     });
@@ -288,12 +244,6 @@ TEST_F(AddSubSumsTest, Example6ExtremeDrawsStayInRange) {
 }
 
 // ---- many instances with random clocks ----
-
-void ExpectWellWritten(const std::string& line) {
-    EXPECT_TRUE(SignsWrittenWell(line)) << line;
-    static const std::regex one_or_zero(R"((^|[^0-9])[01]a)");
-    EXPECT_FALSE(std::regex_search(line, one_or_zero)) << line;
-}
 
 // The letter coefficient and the constant of a result line; false (with a
 // failure) when it does not read.
@@ -469,13 +419,8 @@ TEST_F(AddSubSumsTest, Problem5AnswersRevealEachCalculation) {
     }
 
     Result r = RunBrenvale(program, Item(5) + Repeat("a", 8));
-    const auto& log = r.log;
-    auto clears = IndicesOf(log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
-    ASSERT_EQ(clears.size(), 1u);
-    std::size_t end = clears[0];
-    while (end < log.size() && !IsItemLineStart(log[end])) ++end;
-    ASSERT_LT(end, log.size());
-    std::vector<std::string> item(log.begin() + clears[0], log.begin() + end);
+    auto item = ItemLog(r.log, "PsLINE 0 0 1320 1300 15 2 15 pen=3");
+    ASSERT_FALSE(item.empty());
     auto waits = IndicesOf(item, kAnyKeyBox);
     ASSERT_EQ(waits.size(), 8u);
     // Problem (4) takes the place of (1) and the sum of (2), after the
@@ -486,31 +431,11 @@ TEST_F(AddSubSumsTest, Problem5AnswersRevealEachCalculation) {
     std::vector<std::string> before(item.begin(), item.begin() + erases[0]);
     std::vector<std::string> after(item.begin() + erases[0], item.end());
 
-    struct Want {
-        double x, y;
-        const char* text;
-        std::vector<std::pair<int, int>> colour_runs;
-        std::size_t waits_before;
-    };
-    auto check = [](const std::vector<std::string>& part, const std::vector<Want>& rows) {
-        auto glyphs = GlyphsIn(part);
-        auto waits = IndicesOf(part, kAnyKeyBox);
-        for (const auto& w : rows) {
-            SCOPED_TRACE(w.text);
-            Line line = LineAt(glyphs, w.x, w.y);
-            EXPECT_EQ(line.text, w.text);
-            EXPECT_EQ(line.colours, Runs(line.colours.size(), w.colour_runs));
-            auto first = std::find_if(glyphs.begin(), glyphs.end(),
-                                      [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
-            ASSERT_NE(first, glyphs.end());
-            EXPECT_EQ(CountBefore(waits, first->index), w.waits_before);
-        }
-    };
     // A label joins its problem, whose opening blank ends where the label
     // does; each result follows its last working line in colour 5.
     const std::vector<std::pair<int, int>> label{{3, 3}, {0, 0}}, plain{{0, 0}};
     auto result = [](int working) { return std::vector<std::pair<int, int>>{{working, 0}, {0, 5}}; };
-    check(before, {
+    ExpectLines(before, {
         {94, 30, "教科書P73 問5　解答", {{0, 3}}, 0},
         {40, 80, "(1)(5x+9)+(6x-1)", label, 1},
         {94, 130, "=5x+9+6x-1", plain, 1},
@@ -534,7 +459,7 @@ TEST_F(AddSubSumsTest, Problem5AnswersRevealEachCalculation) {
         {694, 500, "=-3y+4-y+8", plain, 6},
         {694, 550, "=-3y-y+4+8=-4y+12", result(10), 6},
     });
-    check(after, {
+    ExpectLines(after, {
         {40, 130, "(4)(7x-5)+(-7x+6)", label, 0},
         {94, 180, "=7x-5-7x+6", plain, 0},
         {94, 230, "=7x-7x-5+6=1", result(10), 0},

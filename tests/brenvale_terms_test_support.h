@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -386,6 +387,65 @@ const std::string kStepBox = "PsLINE 96 639 400 675 13 2 12 pen=2";
 // Chapter 1's item line starts here.
 inline bool IsItemLineStart(const std::string& line) {
     return StartsWith(line, "PsSYMBOL40 16 666 \"①\"");
+}
+
+// Colours of a line given as runs: (characters, colour), 0 characters for
+// the rest of the line. A half-width blank counts with the text after it.
+inline std::vector<int> ColourRuns(std::size_t length,
+                                   const std::vector<std::pair<int, int>>& runs) {
+    std::vector<int> out;
+    for (auto [n, c] : runs) out.insert(out.end(), n ? std::size_t(n) : length - out.size(), c);
+    return out;
+}
+
+// A line expected on a screen: where it starts, its text (the pieces that
+// continue it joined), its colours as runs, and how many key waits come
+// before its first character (-1: not checked).
+struct WantLine {
+    double x, y;
+    std::string text;
+    std::vector<std::pair<int, int>> colour_runs;
+    int waits_before = -1;
+};
+
+// Checks each line of `want` in the log `part`, whose waits follow
+// `waits_so_far` earlier ones.
+inline void ExpectLines(const std::vector<std::string>& part, const std::vector<WantLine>& want,
+                        int waits_so_far = 0) {
+    auto glyphs = GlyphsIn(part);
+    auto waits = IndicesOf(part, kAnyKeyBox);
+    for (const auto& w : want) {
+        SCOPED_TRACE(w.text);
+        Line line = LineAt(glyphs, w.x, w.y);
+        EXPECT_EQ(line.text, w.text);
+        EXPECT_EQ(line.colours, ColourRuns(line.colours.size(), w.colour_runs));
+        if (w.waits_before < 0) continue;
+        auto first = std::find_if(glyphs.begin(), glyphs.end(),
+                                  [&](const Glyph& g) { return g.x == w.x && g.y == w.y; });
+        ASSERT_NE(first, glyphs.end());
+        EXPECT_EQ(waits_so_far + int(CountBefore(waits, first->index)), w.waits_before);
+    }
+}
+
+// The log of an item: from its one `clear` line up to the sub-menu's item
+// line that follows it; empty, with a failure, when either is missing.
+inline std::vector<std::string> ItemLog(const std::vector<std::string>& log,
+                                        const std::string& clear) {
+    auto clears = IndicesOf(log, clear);
+    EXPECT_EQ(clears.size(), 1u) << clear;
+    if (clears.size() != 1) return {};
+    std::size_t end = clears[0];
+    while (end < log.size() && !IsItemLineStart(log[end])) ++end;
+    EXPECT_LT(end, log.size()) << "the sub-menu comes back after the item";
+    if (end == log.size()) return {};
+    return {log.begin() + clears[0], log.begin() + end};
+}
+
+// A drill's line writes its signs well and no digit 0 or 1 before a letter.
+inline void ExpectWellWritten(const std::string& line) {
+    EXPECT_TRUE(SignsWrittenWell(line)) << line;
+    static const std::regex one_or_zero(R"((^|[^0-9])[01][a-z])");
+    EXPECT_FALSE(std::regex_search(line, one_or_zero)) << line;
 }
 
 }  // namespace terms_testing
