@@ -128,6 +128,9 @@ TEST_F(AddSubSumsTest, Example6ListsTheStepsAndPointsToProblem5) {
     ASSERT_NE(first_difference, item.end());
     std::vector<std::string> sum(item.begin(), first_difference);
     std::vector<std::string> rest(first_difference, item.end());
+    // Each sum first erases the right of the screen, then its own panel.
+    EXPECT_EQ(IndicesOf(sum, "PsLINE 464 9 1264 639 15 2 15 pen=3").size(), 2u);
+    EXPECT_EQ(IndicesOf(sum, "PsLINE 16 18 936 426 15 2 15 pen=3").size(), 2u);
 
     // The sum's list, numbered without ③, under the last sum; one wait
     // after it before the first difference.
