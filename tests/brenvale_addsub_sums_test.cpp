@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/brenvale_terms_test_support.h"
+#include "tests/brenvale_drill_test_support.h"
 
 namespace {
 

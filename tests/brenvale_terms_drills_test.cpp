@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/brenvale_terms_test_support.h"
+#include "tests/brenvale_drill_test_support.h"
 
 namespace {
 
