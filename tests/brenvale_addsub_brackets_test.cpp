@@ -33,7 +33,7 @@ double Advance(const std::string& utf8) {
     return w;
 }
 
-std::size_t Chars(const std::string& utf8) {
+std::size_t CharCount(const std::string& utf8) {
     std::size_t n = 0;
     for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
     return n;
@@ -439,7 +439,7 @@ TEST_F(AddSubBracketsTest, Page72AnswersFollowTheOneKey) {
         return std::string(working) + result;
     };
     auto runs = [](const char* working) {
-        return std::vector<std::pair<int, int>>{{int(Chars(working)), 0}, {0, 5}};
+        return std::vector<std::pair<int, int>>{{int(CharCount(working)), 0}, {0, 5}};
     };
     ExpectLines(item, {
         {94, 30, "教科書P72 問4　解答", {{0, 3}}, 0},
