@@ -42,6 +42,11 @@ public:
     // Colours of the like-term picture: positive quantities 3, negative 5.
     surface::Single Term1LabelColor, Term2Color, LowerBox1FillColor, LowerBox2FillColor;
 
+    // ---- shared by the drills of chapters 1 and 2 ----
+    // Draws one of x, y, a and b, the candidates in X_sa(2..5), into
+    // X_sa(1), and copies it into X_sa(2) for the collected term.
+    void PickDrillLetter();
+
     // ---- chapter 2: adding and subtracting linear expressions ----
     void RunAddSubChapter();
     void ShowAddSubGoals();
@@ -52,6 +57,28 @@ public:
     void Example6SumDifferenceDrill();
     void ShowP73Problem5Answers();
     void MagnetProblemP73();
+    // Each pass of example 6's difference drill after its new pair: the
+    // signed texts, the panel right of x 640 and the working, one key at a
+    // time, then the step prompt.
+    void ShowDifferenceWorking();
+    // The close of the difference drill: the steps in which a difference
+    // departs from a sum, and the textbook pointer.
+    void ShowDifferenceStepList();
+    // The two terms of example 6's result from the collected coefficient
+    // and constant in T_a(5), T_a(6) and their texts: T_sa(15) the letter
+    // term, T_sa(16) the constant, "0" when both are 0, with no "+" when it
+    // opens the result.
+    void ComposeSumDifferenceResult();
+    // Overlays on the two-row magnet figure whose points are in T_a/F_a
+    // 1-19 (upper row) and 21-39 (lower row): the zigzag through each
+    // column's five magnets and the last pair; the frame of each of the five
+    // tiers (the lower row also from X_a/Y_a, which end with the upper row).
+    void DrawFirstGroupingP73();
+    void DrawSecondGroupingP73();
+
+    // Registers of chapter 2: the corner of the panel that example 6 is
+    // erasing or drawing in; they keep their last values for the run.
+    surface::Single PanelX, PanelY;
 
     // ---- chapter 3: practice, page 73 ----
     // No goal screen: straight into the sub-menu.

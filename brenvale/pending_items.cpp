@@ -4,19 +4,6 @@
 
 namespace brenvale {
 
-// Chapter 2.
-void Brenvale::BracketRulesIntroP71() {}
-void Brenvale::Example5BracketDrill() {}
-void Brenvale::ShowP72Problem4Answers() {}
-void Brenvale::Example6SumDifferenceDrill() {}
-void Brenvale::ShowP73Problem5Answers() {}
-void Brenvale::MagnetProblemP73() {}
-
-// Chapter 3.
-void Brenvale::ShowPracticeP73Answers1() {}
-void Brenvale::ShowPracticeP73Answers2() {}
-void Brenvale::ShowPracticeP73Answers3() {}
-
 // Chapter 4.
 void Brenvale::Example1ProductTableDrill() {}
 void Brenvale::Example2DivisionDrill() {}

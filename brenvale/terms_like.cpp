@@ -67,13 +67,7 @@ void Brenvale::Example3LikeTermsDrill() {
             T_sa(22) = T_sa(2);
         }
 
-        X_sa(2) = "x"_sj;
-        X_sa(3) = "y"_sj;
-        X_sa(4) = "a"_sj;
-        X_sa(5) = "b"_sj;
-        P = INT(PaRnd() * 4 + 2);
-        X_sa(1) = X_sa(P);
-        X_sa(2) = X_sa(1);
+        PickDrillLetter();
 
         XI0 = 40;
         XI1 = 100;

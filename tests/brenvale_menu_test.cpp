@@ -206,10 +206,11 @@ protected:
 };
 
 TEST_F(BrenvaleSubmenuTest, ChoiceIsKeptAsTypedAndTypedNumberSetTo10) {
-    // 2.5 passes the range test and runs an item; the menu asks again.
-    Start("2.5{enter}");
+    // 6.5 passes the range test and runs item 6, which waits for a key
+    // and sets no step number of its own.
+    Start("6.5{enter}");
     EXPECT_THROW(b.AddSubMenu(), surface::Stop);
-    EXPECT_FLOAT_EQ(b.SENTAKU, 2.5);
+    EXPECT_FLOAT_EQ(b.SENTAKU, 6.5);
     EXPECT_EQ(b.AINP, 10);
     // A refused choice is kept too.
     Start("13{enter}");

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/brenvale_terms_test_support.h"
+#include "tests/brenvale_drill_test_support.h"
 
 namespace {
 
@@ -23,12 +23,6 @@ protected:
 };
 
 // ---- item ①: the magnet problem ----
-
-// Magnet centres of one figure, as offsets from its frame's top-left corner.
-const std::pair<double, double> kMagnetOffsets[11] = {
-    {20, 70},  {70, 120},  {70, 20},  {125, 70}, {175, 120}, {175, 20},
-    {230, 70}, {370, 70}, {420, 120}, {470, 70}, {420, 20},
-};
 
 TEST_F(TermsItemTest, MagnetProblemBuildsItsScreenKeyByKey) {
     Result r = RunBrenvale(program, Item(1) + Repeat("a", 15));
