@@ -473,7 +473,8 @@ TEST_F(AddSubBracketsTest, Page72AnswersFollowTheOneKey) {
     }
     // The result right after the last working line, where the printer's pen
     // ends it.
-    const double pen = PenAfter(694, 470, "=ﾀ6/2ﾀy-ﾀ1/2ﾀy+2-1");
+    double pen = 0;
+    Reference(0, 694, 470, "=ﾀ6/2ﾀy-ﾀ1/2ﾀy+2-1", &pen);
     std::size_t result = FindBlock(item, Reference(5, pen, 470, "=ﾀ5/2ﾀy+1"));
     ASSERT_NE(result, std::string::npos);
     EXPECT_GT(result, last);

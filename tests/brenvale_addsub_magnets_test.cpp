@@ -92,7 +92,7 @@ TEST_F(AddSubMagnetsTest, TwoFiguresOfTwoRowsWithTheirGroupings) {
     EXPECT_EQ(polylines, 4u);
 
     // The texts; "*" is drawn as the times sign.
-    auto glyphs = GlyphsWithTimes(item);
+    auto glyphs = GlyphsIn(item);
     const Line pair_line = LineAt(glyphs, 600, 490);
     ExpectLines(item, {
         {40, 30, "教科書P73 x枚の画用紙をとめるのに必要なマグネットの個数は？", {{0, 3}}, 0},

@@ -18,45 +18,6 @@
 
 namespace terms_testing {
 
-// GlyphsIn with the times sign too, which the formula printer draws for
-// "*" 4 left of the pen and advances by a half-width step.
-inline std::vector<Glyph> GlyphsWithTimes(const std::vector<std::string>& log) {
-    std::vector<Glyph> out = GlyphsIn(log);
-    for (std::size_t i = 0; i < log.size(); ++i) {
-        if (!StartsWith(log[i], "PsSYMBOL40 ") || log[i].find("\"×\" 2 3 ") == std::string::npos)
-            continue;
-        auto d = testing_support::ParseText(log[i]);
-        Glyph g;
-        g.ch = "×";
-        g.x = d.x + 4;
-        g.y = d.y;
-        g.advance = 27;
-        g.colour = d.colour;
-        g.index = i;
-        out.push_back(g);
-    }
-    std::sort(out.begin(), out.end(),
-              [](const Glyph& a, const Glyph& b) { return a.index < b.index; });
-    return out;
-}
-
-// Where the formula printer's pen ends after `utf8` drawn from (x, y), on a
-// fresh program. Restarts the surface, as Reference does.
-inline double PenAfter(double x, double y, const std::string& utf8) {
-    surface::Surface::Start(std::make_unique<surface::HeadlessBackend>(
-        std::vector<surface::Str>{}, std::vector<std::string>{"09:00:00"}));
-    surface::FE_SETDRAWWIDTH(0, 3);
-    testing_support::TestProgram p;
-    p.CCC1 = 0;
-    p.X = x;
-    p.Y = y;
-    p.AA_s = surface::Utf8ToCp932(utf8);
-    p.DrawMessage();
-    double end = p.X;
-    surface::Surface::Shutdown();
-    return end;
-}
-
 // How a drill writes a term: the coefficient's digits before the letter
 // with no 1 ("x", "-x"), a constant's digits; a "+" before a positive
 // value unless the term opens a line or a bracket (`first`).
@@ -110,13 +71,6 @@ inline bool SignsWrittenWell(const std::string& text) {
     for (const char* bad : {"+-", "-+", "++", "--", "(+", "=+", ",+"})
         if (text.find(bad) != std::string::npos) return false;
     return text.rfind("+", 0) != 0;
-}
-
-// `keys` typed `times` times over.
-inline std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
 }
 
 // Nothing that a log drew lies outside the window (clears excepted).
@@ -174,7 +128,7 @@ struct WantLine {
 // `waits_so_far` earlier ones.
 inline void ExpectLines(const std::vector<std::string>& part, const std::vector<WantLine>& want,
                         int waits_so_far = 0) {
-    auto glyphs = GlyphsWithTimes(part);
+    auto glyphs = GlyphsIn(part);
     auto waits = IndicesOf(part, kAnyKeyBox);
     for (const auto& w : want) {
         SCOPED_TRACE(w.text);

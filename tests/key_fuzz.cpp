@@ -96,7 +96,8 @@ Chunk MakeChunk(unsigned seed, unsigned index, std::size_t count) {
 }
 
 // An operation whose whole extent lies outside the window shows nothing: a
-// lesson that draws there has lost its place. Text must start inside.
+// lesson that draws there has lost its place. A text's extent is its cells,
+// magnified (a formula letter is drawn from above the pen: it still shows).
 std::string OffWindow(const std::vector<std::string>& log) {
     const double w = surface::kCanvasWidth, h = surface::kCanvasHeight;
     auto outside = [&](double x0, double y0, double x1, double y1) {
@@ -127,9 +128,15 @@ std::string OffWindow(const std::vector<std::string>& log) {
             }
             if (outside(x0, y0, x1, y1)) return line;
         } else if (op == "PsSYMBOL40") {
-            double x, y;
+            double x, y, across = 1, down = 1, size = 16;
             in >> x >> y;
-            if (x < 0 || y < 0 || x >= w || y >= h) return line;
+            std::size_t close = line.find("\" ", line.find('"') + 1);
+            std::size_t at = line.find("size=");
+            if (close == std::string::npos || at == std::string::npos) return line;
+            std::istringstream(line.substr(close + 2)) >> across >> down;
+            size = std::stod(line.substr(at + 5));
+            const double chars = static_cast<double>(close - line.find('"') - 1);  // bytes, at most
+            if (outside(x, y, x + size * across * chars, y + size * down)) return line;
         }
     }
     return {};
