@@ -1,6 +1,8 @@
 // The Brenvale program: its title, main menu and chapters.
 #pragma once
 
+#include <span>
+
 #include "geometry/geometry.h"
 
 namespace brenvale {
@@ -81,6 +83,24 @@ public:
     void Example5FractionTimesNumberDrill();
     void ExampleProblem1Drill();
     void DiscussTheMistake();
+
+    // A row of a worked-answer screen. Its x comes from the layout registers
+    // (margin XI0, problem XI1 + 27, working XI1, or the pen XI2 where the
+    // row before ended), its y is `step` below YI1; a key wait may follow.
+    enum class RowX { kMargin, kProblem, kLine, kPen };
+    struct AnswerRow {
+        int colour;
+        RowX x;
+        int step;
+        const char* text;  // UTF-8
+        bool wait = false;
+    };
+    // Writes the rows in order with WriteAt, so YI1 and XI2 follow each one.
+    void WriteAnswerRows(std::span<const AnswerRow> rows);
+    // A draw from the pick table X_a: P = a place 1 to `choices`, and the
+    // entries behind it up to place `last` + 1 move one place down, so that
+    // later draws cannot repeat it. Returns the entry drawn.
+    double TakeFromPickTable(int choices, int last);
 
     // ---- chapter 5: practice, page 76 ----
     void RunPracticeP76();
