@@ -23,7 +23,6 @@ void Brenvale::Example2DivisionDrill() {}
 void Brenvale::ShowP74Problem2Answers() {}
 void Brenvale::FlowerBedAreaTask() {}
 void Brenvale::Example3DistributiveDrill() {}
-void Brenvale::ExampleProblem1Drill() {}
 void Brenvale::DiscussTheMistake() {}
 
 // Chapter 5.
