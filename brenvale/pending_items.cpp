@@ -23,7 +23,6 @@ void Brenvale::Example2DivisionDrill() {}
 void Brenvale::ShowP74Problem2Answers() {}
 void Brenvale::FlowerBedAreaTask() {}
 void Brenvale::Example3DistributiveDrill() {}
-void Brenvale::DiscussTheMistake() {}
 
 // Chapter 5.
 void Brenvale::ShowPracticeP76Answers1() {}
