@@ -25,7 +25,5 @@ void Brenvale::FlowerBedAreaTask() {}
 void Brenvale::Example3DistributiveDrill() {}
 
 // Chapter 5.
-void Brenvale::ShowPracticeP76Answers1() {}
-void Brenvale::ShowPracticeP76Answers2() {}
 
 }  // namespace brenvale
