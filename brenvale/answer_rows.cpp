@@ -1,4 +1,5 @@
-// The rows of the worked-answer screens, walked from their tables.
+// The columns and rows of the worked-answer screens, walked from their
+// tables.
 #include "brenvale/brenvale.h"
 #include "surface/surface.h"
 
@@ -18,6 +19,12 @@ void Brenvale::WriteAnswerRows(std::span<const AnswerRow> rows) {
         WriteAt(row.colour, x, YI1 + row.step, Utf8ToCp932(row.text));
         if (row.wait) WaitAnyKey();
     }
+}
+
+void Brenvale::StartColumn(double margin, double indent) {
+    XI0 = margin;
+    XI1 = XI0 + indent;
+    YI1 = 30;
 }
 
 }  // namespace brenvale

@@ -92,31 +92,21 @@ const Row kP75Problem4Last[] = {
 
 void Brenvale::ShowP75Problem3Answers() {
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(40, 54);
     WriteAnswerRows(kP75Problem3Left);
-    XI0 = 600;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(600, 54);
     WriteAnswerRows(kP75Problem3Right);
 }
 
 void Brenvale::ShowP75Problem4Answers() {
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(40, 54);
     WriteAnswerRows(kP75Problem4Left);
-    XI0 = 600;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(600, 54);
     WriteAnswerRows(kP75Problem4Right);
     // The heading and the right column stay.
     PsLINE(0, 90, true, 600, 1300, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(40, 54);
     WriteAnswerRows(kP75Problem4Last);
 }
 

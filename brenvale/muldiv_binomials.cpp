@@ -8,17 +8,11 @@ namespace brenvale {
 using namespace surface;
 
 void Brenvale::Example4BinomialDivisionDrill() {
-    PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    YI1 = 30;
-    WriteAt(3, XI0, YI1, "例4　次の計算をしなさい。"_sj);
-    AINP = 3;
-    NO = 1;
+    StartDrillItem("例4　次の計算をしなさい。"_sj);
 
     // (n·b L + n·c) ÷ n with n, |b| and |c| three different entries.
     while (AINP != 1) {
-        const Single table[] = {2, 3, 5, 7, 1, 6};
-        for (int i = 1; i <= 6; ++i) X_a(i) = table[i - 1];
+        FillPickTable({2, 3, 5, 7, 1, 6});
         T_a(1) = TakeFromPickTable(4, 5);
         T_a(2) = TakeFromPickTable(4, 4);
         T_a(3) = TakeFromPickTable(3, 0);
@@ -37,12 +31,7 @@ void Brenvale::Example4BinomialDivisionDrill() {
         if (T_a(5) > 0) T_sa(5) = "+"_sj + T_sa(5);
         if (T_a(3) > 0) T_sa(3) = "+"_sj + T_sa(3);
 
-        XI0 = 40;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = 0;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        ClearDrillPass(40, 0);
         const Str& L = F_sa(1);
         WriteAt(0, XI0, YI1, "①  ("_sj + T_sa(4) + L + T_sa(5) + ")/"_sj + T_sa(1));
         WaitAnyKey();
@@ -62,8 +51,7 @@ void Brenvale::Example4BinomialDivisionDrill() {
     AINP = 3;
     NO = 1;
     while (AINP != 1) {
-        const Single table[] = {2, 3, 5, 7, 1};
-        for (int i = 1; i <= 5; ++i) X_a(i) = table[i - 1];
+        FillPickTable({2, 3, 5, 7, 1});
         T_a(21) = TakeFromPickTable(4, 4);
         T_a(22) = TakeFromPickTable(3, 3);
         T_a(23) = -TakeFromPickTable(3, 2);
@@ -85,12 +73,7 @@ void Brenvale::Example4BinomialDivisionDrill() {
         F_sa(21) = P == 1 ? "x"_sj : "a"_sj;
         if (T_a(23) == -1) T_sa(23) = "-"_sj;
 
-        XI0 = 680;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = XI0;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        ClearDrillPass(680, 680);
         const Str& L = F_sa(21);
         const Str bracket = T_sa(25) + L + "+"_sj + T_sa(26);
         WriteAt(0, XI0, YI1 + 20, "②  ("_sj + bracket + ")/"_sj + X_sa(2));

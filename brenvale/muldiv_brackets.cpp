@@ -58,12 +58,7 @@ const Row kLastAnswers[] = {
 }  // namespace
 
 void Brenvale::ExampleProblem1Drill() {
-    PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    YI1 = 30;
-    WriteAt(3, XI0, YI1, "例題1　次の計算をしなさい。"_sj);
-    AINP = 3;
-    NO = 1;
+    StartDrillItem("例題1　次の計算をしなさい。"_sj);
 
     // a, b and f positive, c, d and e negative, so that every sign between
     // two terms comes from a number's own text.
@@ -89,19 +84,9 @@ void Brenvale::ExampleProblem1Drill() {
             T_sa(20 + i) = T_a(i) > 0 ? "+"_sj + T_sa(i) : "("_sj + T_sa(i) + ")"_sj;
         // b opens its bracket.
         if (T_a(2) > 0) T_sa(22) = PfMID24(T_sa(22), 2);
-        F_sa(2) = "x"_sj;
-        F_sa(3) = "y"_sj;
-        F_sa(4) = "a"_sj;
-        F_sa(5) = "b"_sj;
-        P = INT(PaRnd() * 4 + 2);
-        F_sa(1) = F_sa(P);
+        PickLetterXYAB();
 
-        XI0 = 40;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = 0;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        ClearDrillPass(40, 0);
         const Str& L = F_sa(1);
         WriteAt(0, XI1 + 27, YI1 + 10,
                 T_sa(1) + "("_sj + T_sa(22) + L + T_sa(3) + ")"_sj + T_sa(4) + "("_sj + T_sa(5) +
@@ -116,14 +101,10 @@ void Brenvale::ExampleProblem1Drill() {
     }
 
     WriteAnswerRows(kRulesAndFirstAnswer);
-    XI0 = 640;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(640, 54);
     WriteAnswerRows(kRightColumn);
     PsLINE(0, 0, true, 600, 1300, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(40, 54);
     WriteAnswerRows(kLastAnswers);
 }
 

@@ -41,18 +41,12 @@ const Row kRightColumn[] = {
 }  // namespace
 
 void Brenvale::Example5FractionTimesNumberDrill() {
-    PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    YI1 = 30;
-    WriteAt(3, XI0, YI1, "例5　次の計算をしなさい。"_sj);
-    AINP = 3;
-    NO = 1;
+    StartDrillItem("例5　次の計算をしなさい。"_sj);
 
     // (C v + D)/N × K·N with K, N, C and −D four different primes; N is
     // never 11, so the denominator always cancels.
     while (AINP != 1) {
-        const Single table[] = {2, 3, 5, 7, 11};
-        for (int i = 1; i <= 5; ++i) X_a(i) = table[i - 1];
+        FillPickTable({2, 3, 5, 7, 11});
         T_a(1) = TakeFromPickTable(4, 4);
         T_a(2) = TakeFromPickTable(3, 3);
         T_a(3) = TakeFromPickTable(3, 2);
@@ -61,19 +55,9 @@ void Brenvale::Example5FractionTimesNumberDrill() {
         T_a(7) = T_a(1) * T_a(3);
         T_a(8) = T_a(1) * T_a(4);
         FormatNumberArrays();
-        F_sa(2) = "x"_sj;
-        F_sa(3) = "y"_sj;
-        F_sa(4) = "a"_sj;
-        F_sa(5) = "b"_sj;
-        P = INT(PaRnd() * 4 + 2);
-        F_sa(1) = F_sa(P);
+        PickLetterXYAB();
 
-        XI0 = 40;
-        XI1 = XI0 + 60;
-        YI1 = 90;
-        X_a(31) = 0;
-        Y_a(31) = 90;
-        PsLINE(X_a(31), Y_a(31), true, 2000, 1800, 15, 2, 15);
+        ClearDrillPass(40, 0);
         const Str& v = F_sa(1);
         WriteAt(0, XI1 + 27, YI1 + 20,
                 "ﾀ"_sj + T_sa(3) + v + T_sa(4) + "/"_sj + T_sa(2) + "ﾀ*"_sj + T_sa(5));
@@ -88,9 +72,7 @@ void Brenvale::Example5FractionTimesNumberDrill() {
     }
 
     WriteAnswerRows(kRulesAndFirstAnswer);
-    XI0 = 600;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(600, 54);
     WriteAnswerRows(kRightColumn);
 }
 

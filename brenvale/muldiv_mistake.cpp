@@ -31,9 +31,7 @@ const Row kWrongWorking[] = {
 
 void Brenvale::DiscussTheMistake() {
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 54;
-    YI1 = 30;
+    StartColumn(40, 54);
     // The strokes: colour 7, 5 wide; both stay set after the item.
     FE_SETDRAWWIDTH(0, 5);
     CCC2 = 7;

@@ -113,13 +113,9 @@ void Brenvale::ShowPracticeP76Answers1() {
     DrawPracticeFrame("P76(練習問題)"_sj, "1"_sj);
     XI1 = 100;
     WriteAnswerRows(kSet1Column1);
-    XI0 = 400;
-    XI1 = XI0 + 60;
-    YI1 = 30;
+    StartColumn(400, 60);
     WriteAnswerRows(kSet1Column2);
-    XI0 = 800;
-    XI1 = XI0 + 60;
-    YI1 = 30;
+    StartColumn(800, 60);
     WriteAnswerRows(kSet1Column3);
 }
 
@@ -127,15 +123,11 @@ void Brenvale::ShowPracticeP76Answers2() {
     DrawPracticeFrame("P76(練習問題)"_sj, "2"_sj);
     XI1 = 100;
     WriteAnswerRows(kSet2Left);
-    XI0 = 600;
-    XI1 = XI0 + 60;
-    YI1 = 30;
+    StartColumn(600, 60);
     WriteAnswerRows(kSet2Right);
     // The boxes and the right column stay.
     PsLINE(0, 90, true, 600, 1800, 15, 2, 15);
-    XI0 = 40;
-    XI1 = XI0 + 60;
-    YI1 = 30;
+    StartColumn(40, 60);
     WriteAnswerRows(kSet2SecondPage);
 }
 

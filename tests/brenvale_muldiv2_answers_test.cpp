@@ -59,11 +59,9 @@ TEST_F(MulDivAnswersTest, P75Problem3ShowsTheHeadingThenAllSixAnswersAfterOneKey
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
     auto clears = IndicesOf(r.log, kItemClear);
     ASSERT_EQ(clears.size(), 1u);
-    auto at = FindRows(r.log, kP75Problem3, clears[0]);
-    std::size_t end = NextItemLine(r.log, clears[0]);
+    auto at = ExpectScreen(r.log, clears[0], kP75Problem3, {1});
     ASSERT_EQ(at.front(), clears[0] + 1);
-    EXPECT_LT(at.back(), end);
-    ExpectWaits(r.log, at, {1}, end);
+    std::size_t end = NextItemLine(r.log, clears[0]);
     // The sub-menu asks at once: nothing drawn between the result and it.
     EXPECT_EQ(at.back() + Rendered({kP75Problem3.back()}).front().size(), end);
 }
@@ -121,11 +119,8 @@ TEST_F(MulDivAnswersTest, P75Problem4RevealsPartByPartAndClearsTheLeftColumnBefo
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
     auto clears = IndicesOf(r.log, kItemClear);
     ASSERT_EQ(clears.size(), 1u);
-    auto at = FindRows(r.log, kP75Problem4, clears[0]);
-    std::size_t end = NextItemLine(r.log, clears[0]);
-    EXPECT_LT(at.back(), end);
     // One wait after the heading and after each of parts (1) to (5).
-    ExpectWaits(r.log, at, {1, 5, 9, 14, 20, 26}, end);
+    auto at = ExpectScreen(r.log, clears[0], kP75Problem4, {1, 5, 9, 14, 20, 26});
     // The left column below the heading is cleared between parts (5) and
     // (6), and only there.
     auto partial = IndicesOf(r.log, "PsLINE 0 90 600 1390 15 2 15 pen=3", clears[0]);
@@ -168,10 +163,7 @@ TEST_F(MulDivAnswersTest, MistakeShowsTheWrongWorkingTheReasonAndTheRightOne) {
     auto clears = IndicesOf(r.log, kItemClear);
     ASSERT_EQ(clears.size(), 1u);
     auto rows = MistakeRows();
-    auto at = FindRows(r.log, rows, clears[0]);
-    std::size_t end = NextItemLine(r.log, clears[0]);
-    EXPECT_LT(at.back(), end);
-    ExpectWaits(r.log, at, {5, 6}, end);
+    ExpectScreen(r.log, clears[0], rows, {5, 6});
     // The struck copy is exactly as long as the fraction it covers, so the
     // wrong result continues where the fraction ended.
     std::vector<double> ends;

@@ -129,10 +129,8 @@ TEST_F(MulDivDrillTest, Example4ShowsBothDrillsRowByRow) {
             {3, 680, 465, "逆数をかける。"},
             {7, 680, 515, "教科書P75 問4　をやろう。"},
         };
-        auto at = FindRows(r.log, rows, from);
+        auto at = ExpectScreen(r.log, from, rows, {2, 3, 5, 6, 7, 8, 9, 11});
         std::size_t end = NextItemLine(r.log, from);
-        EXPECT_LT(at.back(), end);
-        ExpectWaits(r.log, at, {2, 3, 5, 6, 7, 8, 9, 11}, end);
         // A step prompt after each instance, before its remark.
         auto steps = IndicesOf(r.log, kStepBox, from, end);
         ASSERT_EQ(steps.size(), 2u);
@@ -328,11 +326,8 @@ TEST_F(MulDivDrillTest, Example5ShowsItsInstanceThenTheRulesAndAnswers) {
             {5, 100, 280, c.lines[3]},
         };
         rows.insert(rows.end(), kExample5Closing.begin(), kExample5Closing.end());
-        auto at = FindRows(r.log, rows, from);
-        std::size_t end = NextItemLine(r.log, from);
-        EXPECT_LT(at.back(), end);
-        ExpectWaits(r.log, at, {2, 3, 4, 7, 8, 13, 18}, end);
-        EXPECT_EQ(IndicesOf(r.log, kLeftPass, from, end).size(), 1u);
+        ExpectScreen(r.log, from, rows, {2, 3, 4, 7, 8, 13, 18});
+        EXPECT_EQ(IndicesOf(r.log, kLeftPass, from).size(), 1u);
     }
 }
 
@@ -472,12 +467,9 @@ TEST_F(MulDivDrillTest, ExampleProblem1ShowsItsInstanceThenTheRulesAndAnswers) {
             {5, 100, 250, c.lines[3]},
         };
         rows.insert(rows.end(), kExampleProblem1Answers.begin(), kExampleProblem1Answers.end());
-        auto at = FindRows(r.log, rows, from);
-        std::size_t end = NextItemLine(r.log, from);
-        EXPECT_LT(at.back(), end);
-        ExpectWaits(r.log, at, {2, 3, 4, 7, 8, 13, 18, 23, 28, 33}, end);
+        auto at = ExpectScreen(r.log, from, rows, {2, 3, 4, 7, 8, 13, 18, 23, 28, 33});
         // The left column, heading and all, goes before part (5).
-        auto left = IndicesOf(r.log, "PsLINE 0 0 600 1300 15 2 15 pen=3", from, end);
+        auto left = IndicesOf(r.log, "PsLINE 0 0 600 1300 15 2 15 pen=3", from);
         ASSERT_EQ(left.size(), 1u);
         EXPECT_GT(left[0], at[27]);
         EXPECT_LT(left[0], at[28]);

@@ -99,6 +99,19 @@ inline std::size_t NextItemLine(const std::vector<std::string>& log, std::size_t
     return log.size();
 }
 
+// A screen of an item whose clear stands at `start`: its rows in order, all
+// before the sub-menu asks again, with the waits that `waits_after` lists
+// (see ExpectWaits). Where the rows stand.
+inline std::vector<std::size_t> ExpectScreen(const std::vector<std::string>& log,
+                                             std::size_t start, const std::vector<Row>& rows,
+                                             const std::vector<int>& waits_after) {
+    auto at = FindRows(log, rows, start);
+    std::size_t end = NextItemLine(log, start);
+    EXPECT_LT(at.back(), end);
+    ExpectWaits(log, at, waits_after, end);
+    return at;
+}
+
 // Every log line whose drawing reaches outside the 1440 × 900 window.
 inline std::vector<std::string> OutsideWindow(const std::vector<std::string>& log) {
     std::vector<std::string> out;

@@ -90,10 +90,7 @@ TEST_F(PracticeP76Test, Set1DrawsItsNineAnswersInThreeColumnsWithoutAWait) {
     ASSERT_GE(clears.size(), 2u);
     std::size_t from = clears.back();
     ExpectFrame(r.log, from, "1");
-    auto at = FindRows(r.log, kSet1, from);
-    std::size_t end = NextItemLine(r.log, from);
-    EXPECT_LT(at.back(), end);
-    ExpectWaits(r.log, at, {}, end);
+    auto at = ExpectScreen(r.log, from, kSet1, {});
     EXPECT_TRUE(OutsideWindow(r.log).empty());
 }
 
@@ -154,10 +151,7 @@ TEST_F(PracticeP76Test, Set2ShowsTwoPagesAndKeepsTheBoxesAndRightColumn) {
     ASSERT_EQ(r.kind, Result::kKeysUsedUp);
     std::size_t from = IndicesOf(r.log, kWindowClear).back();
     ExpectFrame(r.log, from, "2");
-    auto at = FindRows(r.log, kSet2, from);
-    std::size_t end = NextItemLine(r.log, from);
-    EXPECT_LT(at.back(), end);
-    ExpectWaits(r.log, at, {26}, end);
+    auto at = ExpectScreen(r.log, from, kSet2, {26});
     // Only the left column below the boxes is cleared for page two.
     auto partial = IndicesOf(r.log, "PsLINE 0 90 600 1890 15 2 15 pen=3", from);
     ASSERT_EQ(partial.size(), 1u);
