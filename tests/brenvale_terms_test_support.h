@@ -139,9 +139,6 @@ inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
                 g.x = x - 4, g.y = y, g.advance = 32;
             } else if (g.ch == "." && h == 3 && v == 2) {
                 g.x = x + 3, g.y = y - 14, g.advance = 8;
-            } else if ((g.ch == "×" || g.ch == "÷" || g.ch == "±") && h == 2 && v == 3) {
-                // Signs drawn 4 left of the pen, which they advance by 27.
-                g.x = x + 4, g.y = y, g.advance = 27;
             } else if (h == 2 && v == 3) {
                 g.x = x, g.y = y, g.advance = 34;
             } else if (h == 3 && v == 3) {
