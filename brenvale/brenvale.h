@@ -1,6 +1,8 @@
 // The Brenvale program: its title, main menu and chapters.
 #pragma once
 
+#include <span>
+
 #include "geometry/geometry.h"
 
 namespace brenvale {
@@ -103,6 +105,40 @@ public:
     void Example5FractionTimesNumberDrill();
     void ExampleProblem1Drill();
     void DiscussTheMistake();
+
+    // A row of a worked-answer screen. Its x comes from the layout registers
+    // (margin XI0, problem XI1 + 27, working XI1, or the pen XI2 where the
+    // row before ended), its y is `step` below YI1; a key wait may follow.
+    enum class RowX { kMargin, kProblem, kLine, kPen };
+    struct AnswerRow {
+        int colour;
+        RowX x;
+        int step;
+        const char* text;  // UTF-8
+        bool wait = false;
+    };
+    // Writes the rows in order with WriteAt, so YI1 and XI2 follow each one.
+    void WriteAnswerRows(std::span<const AnswerRow> rows);
+    // A draw from the pick table X_a: P = a place 1 to `choices`, and the
+    // entries behind it up to place `last` + 1 move one place down, so that
+    // later draws cannot repeat it. Returns the entry drawn.
+    double TakeFromPickTable(int choices, int last);
+    // Fills the pick table X_a from place 1 with `entries`.
+    void FillPickTable(std::initializer_list<double> entries);
+    // A drill item's start: the screen cleared (0,0)-(1320,1300), the
+    // heading in colour 3 at (40, 30), and the drill loop armed (AINP 3,
+    // NO 1).
+    void StartDrillItem(const surface::Str& heading);
+    // A drill pass's area: XI0 `margin`, XI1 `margin` + 60, YI1 90, and all
+    // from (`left`, 90) rightwards and down cleared; the corner is kept in
+    // X_a(31), Y_a(31).
+    void ClearDrillPass(double margin, double left);
+    // The letter of a drill pass in F_sa(1), one of "x", "y", "a", "b"
+    // (kept in F_sa(2..5)), each as likely; P its place.
+    void PickLetterXYAB();
+    // A column of an answer screen: XI0 `margin`, XI1 `margin` + `indent`,
+    // YI1 30.
+    void StartColumn(double margin, double indent);
 
     // ---- chapter 5: practice, page 76 ----
     void RunPracticeP76();
