@@ -72,7 +72,7 @@ TEST_F(MulDivAnswersTest, P75Problem3BeforeTheKeyOnlyTheHeadingStands) {
     auto clears = IndicesOf(r.log, kItemClear);
     ASSERT_EQ(clears.size(), 1u);
     FindRows(r.log, {kP75Problem3.front()}, clears[0]);
-    auto glyphs = FormulaGlyphs(std::vector<std::string>(r.log.begin() + clears[0], r.log.end()));
+    auto glyphs = GlyphsIn(std::vector<std::string>(r.log.begin() + clears[0], r.log.end()));
     EXPECT_EQ(LineAt(glyphs, 40, 90).colour, -1);
     EXPECT_EQ(LineAt(glyphs, 600, 30).colour, -1);
 }

@@ -157,7 +157,7 @@ TEST_F(MulDivDrillTest, Example4NewPassesEraseOnlyTheirOwnArea) {
                                                 kRightPass, kRightPass}));
     // The first drill's last instance and its remark stay left of the
     // second drill's area.
-    auto glyphs = FormulaGlyphs(std::vector<std::string>(r.log.begin() + from, r.log.begin() + end));
+    auto glyphs = GlyphsIn(std::vector<std::string>(r.log.begin() + from, r.log.begin() + end));
     Line remark = LineAt(glyphs, 40, 330);
     EXPECT_EQ(remark.text, "分配法則で（　）をはずし、約分する。");
     EXPECT_LT(remark.end_x, 680);
@@ -189,7 +189,7 @@ TEST_F(MulDivDrillTest, Example4RandomInstancesHoldTheAlgebra) {
         auto passes1 = SplitAt(r.log, kLeftPass);
         ASSERT_EQ(passes1.size(), std::size_t(kPasses));
         for (const auto& pass : passes1) {
-            auto glyphs = FormulaGlyphs(pass);
+            auto glyphs = GlyphsIn(pass);
             Line problem = LineAt(glyphs, 128, 90), result = LineAt(glyphs, 100, 250);
             std::smatch p, q;
             ASSERT_TRUE(std::regex_match(problem.text, p, problem1)) << problem.text;
@@ -223,7 +223,7 @@ TEST_F(MulDivDrillTest, Example4RandomInstancesHoldTheAlgebra) {
         auto passes2 = SplitAt(r.log, kRightPass);
         ASSERT_EQ(passes2.size(), std::size_t(kPasses));
         for (const auto& pass : passes2) {
-            auto glyphs = FormulaGlyphs(pass);
+            auto glyphs = GlyphsIn(pass);
             Line problem = LineAt(glyphs, 768, 110), working = LineAt(glyphs, 740, 350),
                  result = LineAt(glyphs, 740, 405);
             std::smatch p, w, q;
@@ -350,7 +350,7 @@ TEST_F(MulDivDrillTest, Example5RandomInstancesHoldTheAlgebra) {
         ASSERT_EQ(passes.size(), std::size_t(kPasses));
         std::vector<Row> first_lines;
         for (const auto& pass : passes) {
-            auto glyphs = FormulaGlyphs(pass);
+            auto glyphs = GlyphsIn(pass);
             Line l2 = LineAt(glyphs, 100, 180), l3 = LineAt(glyphs, 100, 230),
                  l4 = LineAt(glyphs, 100, 280);
             // The factor after the fraction of line 1: its "×" and digits.
@@ -493,7 +493,7 @@ TEST_F(MulDivDrillTest, ExampleProblem1RandomInstancesHoldTheAlgebra) {
         auto passes = SplitAt(r.log, kLeftPass);
         ASSERT_EQ(passes.size(), std::size_t(kPasses));
         for (const auto& pass : passes) {
-            auto glyphs = FormulaGlyphs(pass);
+            auto glyphs = GlyphsIn(pass);
             Line l1 = LineAt(glyphs, 127, 100), l2 = LineAt(glyphs, 100, 150),
                  l3 = LineAt(glyphs, 100, 200), l4 = LineAt(glyphs, 100, 250);
             std::smatch m1, m2, m3, m4;

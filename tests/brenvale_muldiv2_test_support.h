@@ -13,19 +13,6 @@ namespace muldiv2_testing {
 
 using namespace terms_testing;
 
-// GlyphsIn, with "×", "÷" and "±" at the pen they were drawn from: the
-// printer draws them 4 left of it and advances 27.
-inline std::vector<Glyph> FormulaGlyphs(const std::vector<std::string>& log) {
-    auto glyphs = GlyphsIn(log);
-    for (auto& g : glyphs) {
-        if ((g.ch == "×" || g.ch == "÷" || g.ch == "±") && g.advance == 34) {
-            g.x += 4;
-            g.advance = 27;
-        }
-    }
-    return glyphs;
-}
-
 // A row's x when it continues the line where the row before it ended.
 constexpr double kPen = -1;
 

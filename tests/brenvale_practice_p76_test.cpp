@@ -25,13 +25,13 @@ void ExpectFrame(const std::vector<std::string>& log, std::size_t from, const st
     EXPECT_EQ(FindBlock(log, {"PsLINE 40 30 436 76 3 2 13 pen=3"}, from), from + 1);
     std::size_t box2 = FindBlock(log, {"PsLINE 456 30 500 74 4 2 3 pen=3"}, from);
     ASSERT_NE(box2, std::string::npos);
-    auto glyphs = FormulaGlyphs(std::vector<std::string>(log.begin() + from, log.begin() + box2));
+    auto glyphs = GlyphsIn(std::vector<std::string>(log.begin() + from, log.begin() + box2));
     ASSERT_FALSE(glyphs.empty());
     Line title = LineAt(glyphs, glyphs.front().x, 31);
     EXPECT_EQ(title.text, "P76(練習問題)");
     EXPECT_EQ(title.colour, 0);
     EXPECT_NEAR(glyphs.front().x - 40, 436 - title.end_x, 0.01);
-    auto digits = FormulaGlyphs(std::vector<std::string>(log.begin() + box2, log.end()));
+    auto digits = GlyphsIn(std::vector<std::string>(log.begin() + box2, log.end()));
     ASSERT_FALSE(digits.empty());
     EXPECT_EQ(digits.front().ch, number);
     EXPECT_EQ(digits.front().y, 30);
@@ -159,7 +159,7 @@ TEST_F(PracticeP76Test, Set2ShowsTwoPagesAndKeepsTheBoxesAndRightColumn) {
     EXPECT_LT(partial[0], at[26]);
     EXPECT_TRUE(OutsideWindow(r.log).empty());
     // The continued line's text starts after its eight blanks.
-    auto glyphs = FormulaGlyphs(r.log);
+    auto glyphs = GlyphsIn(r.log);
     EXPECT_EQ(LineAt(glyphs, 316, 440).colour, 0);
 }
 
