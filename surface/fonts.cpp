@@ -108,7 +108,11 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
     FaceChoice f;
     if (kind == 0) {
         // The gothic em is the size: a full-width character fills s by s.
-        f = impl_->Make(impl_->gothic, bold, italic, false, 1, 1);
+        // The face has no bold: grown outlines would close the counters of
+        // dense kanji ("量" became a blot once magnified), so bold is drawn
+        // twice, the second time a little to the right.
+        f = impl_->Make(impl_->gothic, false, italic, false, 1, 1);
+        f.overstrike = bold;
     } else if (kind == 1) {
         // The formula letters a, x and c are set small and strongly
         // magnified, their cells well above the line: drawn low in the cell

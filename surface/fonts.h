@@ -18,6 +18,7 @@ struct FaceChoice {
     double em_x, em_y;
     double baseline;
     bool script_l;     // "l" is drawn as the script ℓ
+    bool overstrike = false;  // bold made by drawing twice, a little apart
 };
 
 // The glyph of a code point in a face (0 when it has none).

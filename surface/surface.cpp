@@ -54,6 +54,10 @@ int Colour(double c, const std::source_location& where) {
     return k;
 }
 
+// How far the second drawing of a bold text lies to the right of the first,
+// in ems before magnification.
+constexpr double kOverstrike = 0.06;
+
 std::string Quote(const Str& text) { return "\"" + Cp932ToUtf8(text) + "\""; }
 
 std::string PenSuffix(const Surface& s) { return " pen=" + LogNumber(s.pen_width()); }
@@ -359,6 +363,10 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_set_font_matrix(cr, &em);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    if (face.overstrike) {
+        cairo_translate(cr, kOverstrike * font.size, 0);
+        cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    }
     cairo_restore(cr);
     s.MarkChanged();
 }
