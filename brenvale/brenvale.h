@@ -82,6 +82,10 @@ public:
     void ExampleProblem1Drill();
     void DiscussTheMistake();
 
+    // Registers of chapter 4's flower bed: the cell block's top-left corner,
+    // the y of the formula line, and the row of the cell being drawn.
+    surface::Single FigureLeftX, FigureTopY, SavedLineY, CellRow;
+
     // ---- chapter 5: practice, page 76 ----
     void RunPracticeP76();
     void PracticeP76Menu();

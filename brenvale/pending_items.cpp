@@ -18,11 +18,6 @@ void Brenvale::ShowPracticeP73Answers2() {}
 void Brenvale::ShowPracticeP73Answers3() {}
 
 // Chapter 4.
-void Brenvale::Example1ProductTableDrill() {}
-void Brenvale::Example2DivisionDrill() {}
-void Brenvale::ShowP74Problem2Answers() {}
-void Brenvale::FlowerBedAreaTask() {}
-void Brenvale::Example3DistributiveDrill() {}
 void Brenvale::ShowP75Problem3Answers() {}
 void Brenvale::Example4BinomialDivisionDrill() {}
 void Brenvale::ShowP75Problem4Answers() {}
