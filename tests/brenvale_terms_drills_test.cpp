@@ -21,12 +21,6 @@ using replay::Result;
 
 std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
 
-std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
-
 // The line that clears one instance's area before it is drawn.
 const std::string kExample3Pass = "PsLINE 0 310 2000 2110 15 2 15 ";
 const std::string kExample4Pass = "PsLINE 0 90 2000 1890 15 2 15 ";
@@ -480,16 +474,6 @@ int Coefficient(const std::string& written) {
     return std::stoi(written);
 }
 
-void CheckNothingOutsideTheWindow(const std::vector<std::string>& log) {
-    for (const auto& line : log) {
-        Extent e;
-        if (!ExtentOf(line, e)) continue;
-        EXPECT_TRUE(e.left >= 0 && e.top >= 0 && e.right <= surface::kCanvasWidth &&
-                    e.bottom <= surface::kCanvasHeight)
-            << line;
-    }
-}
-
 void CheckExample3Instance(const std::vector<std::string>& part, int pass, Tally& tally) {
     auto glyphs = GlyphsIn(part);
     std::string row = LineAt(glyphs, 127, 310).text;
@@ -570,21 +554,6 @@ void CheckExample4Instance(const std::vector<std::string>& part, Tally& tally) {
     tally.seen["d"].insert(d);
     tally.seen["letter"].insert(L[0]);
     ++tally.instances;
-}
-
-// Clocks at random, shown with any failure so that a run can be repeated
-// with replay's --clock.
-std::vector<std::string> RandomClocks(int n) {
-    std::random_device device;
-    std::mt19937 gen(device());
-    std::vector<std::string> out;
-    char buf[16];
-    for (int i = 0; i < n; ++i) {
-        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(gen() % 24), int(gen() % 60),
-                      int(gen() % 60));
-        out.push_back(buf);
-    }
-    return out;
 }
 
 // 504 instances of each drill, in shards that run side by side: each shard

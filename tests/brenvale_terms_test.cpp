@@ -16,12 +16,6 @@ using replay::Result;
 // Keys that open chapter 1 from the main menu and choose an item.
 std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
 
-std::string Repeat(const std::string& keys, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += keys;
-    return out;
-}
-
 class TermsItemTest : public ::testing::Test {
 protected:
     void TearDown() override { surface::Surface::Shutdown(); }

@@ -7,8 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "brenvale/brenvale.h"
@@ -101,6 +104,31 @@ inline std::vector<std::string> Reference(double colour, double x, double y,
     p.AA_s = surface::Utf8ToCp932(utf8);
     p.DrawMessage();
     std::vector<std::string> out = s.log();
+    surface::Surface::Shutdown();
+    return out;
+}
+
+// The log lines of texts written one after another on a fresh program, as
+// a lesson writes a line in several colours: the first piece at (x, y), each
+// next one where the one before ended. One block of lines per piece.
+// Restarts the surface, like Reference.
+inline std::vector<std::vector<std::string>> ReferencePieces(
+    double x, double y, const std::vector<std::pair<int, std::string>>& pieces) {
+    auto& s = surface::Surface::Start(
+        std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
+                                                   std::vector<std::string>{"09:00:00"}));
+    s.EnableLog(true);
+    surface::FE_SETDRAWWIDTH(0, 3);
+    testing_support::TestProgram p;
+    p.XI2 = x;
+    p.YI1 = y;
+    std::vector<std::vector<std::string>> out;
+    std::size_t from = 0;
+    for (const auto& [colour, utf8] : pieces) {
+        p.WriteAfter(colour, surface::Utf8ToCp932(utf8));
+        out.emplace_back(s.log().begin() + from, s.log().end());
+        from = s.log().size();
+    }
     surface::Surface::Shutdown();
     return out;
 }
@@ -260,6 +288,38 @@ inline replay::Result RunBrenvale(brenvale::Brenvale& program, const std::string
     o.random = std::move(random);
     o.clock = clock;
     return replay::Run(o, program);
+}
+
+// `keys` typed `times` times over.
+inline std::string Repeat(const std::string& keys, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += keys;
+    return out;
+}
+
+// Clocks at random, shown with any failure so that a run can be repeated
+// with replay's --clock.
+inline std::vector<std::string> RandomClocks(int n) {
+    std::random_device device;
+    std::mt19937 gen(device());
+    std::vector<std::string> out;
+    char buf[16];
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", int(gen() % 24), int(gen() % 60),
+                      int(gen() % 60));
+        out.push_back(buf);
+    }
+    return out;
+}
+
+inline void CheckNothingOutsideTheWindow(const std::vector<std::string>& log) {
+    for (const auto& line : log) {
+        Extent e;
+        if (!ExtentOf(line, e)) continue;
+        EXPECT_TRUE(e.left >= 0 && e.top >= 0 && e.right <= surface::kCanvasWidth &&
+                    e.bottom <= surface::kCanvasHeight)
+            << line;
+    }
 }
 
 // The any-key box and the step prompt's box, as drawn.

@@ -1,0 +1,58 @@
+// Helpers of the chapter 4 tests: the keys that open an item, and lines
+// written in pieces found back in the operation log.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/brenvale_terms_test_support.h"
+
+namespace muldiv_testing {
+
+using namespace terms_testing;
+
+// Keys that open chapter 4 from the main menu and choose an item.
+inline std::string Chapter4Item(int n) { return "4{enter}" + std::to_string(n) + "{enter}"; }
+
+// A line as the pupil reads it: pieces of FormulaMarkup (UTF-8), each in its
+// colour, the first at (x, y) and each next one where the one before ended.
+struct Written {
+    double x, y;
+    std::vector<std::pair<int, std::string>> pieces;
+};
+
+// Where each piece of `line` stands in `log`, in order from `from`; npos
+// for a piece not found (and every piece after it).
+inline std::vector<std::size_t> FindPieces(const std::vector<std::string>& log,
+                                           const Written& line, std::size_t from = 0) {
+    std::vector<std::size_t> at;
+    for (const auto& block : ReferencePieces(line.x, line.y, line.pieces)) {
+        std::size_t found = from == std::string::npos ? from : FindBlock(log, block, from);
+        at.push_back(found);
+        if (found != std::string::npos) from = found + block.size();
+        else from = std::string::npos;
+    }
+    return at;
+}
+
+// The lines of `want` drawn in `log` in this order, each complete; returns
+// where each one starts (npos when missing), with a failure for each
+// missing line.
+inline std::vector<std::size_t> ExpectLinesInOrder(const std::vector<std::string>& log,
+                                                   const std::vector<Written>& want,
+                                                   std::size_t from = 0) {
+    std::vector<std::size_t> starts;
+    for (const auto& line : want) {
+        auto at = FindPieces(log, line, from);
+        std::string text;
+        for (const auto& piece : line.pieces) text += piece.second;
+        EXPECT_NE(at.back(), std::string::npos)
+            << "missing, or out of order: " << text << " at " << line.x << "," << line.y;
+        starts.push_back(at.front());
+        if (at.back() != std::string::npos) from = at.back();
+    }
+    return starts;
+}
+
+}  // namespace muldiv_testing
