@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -275,6 +276,86 @@ inline bool ExtentOf(const std::string& line, Extent& e) {
         return true;
     }
     return false;
+}
+
+// A box of a picture: PsLINE x1 y1 x2 y2 0 2 fill at pen 5.
+struct Box {
+    double left, top, right, bottom;
+    int fill;
+    bool operator==(const Box&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& o, const Box& b) {
+    return o << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom
+             << ") fill " << b.fill;
+}
+inline std::vector<Box> BoxesIn(const std::vector<std::string>& log) {
+    std::vector<Box> out;
+    for (const auto& line : log) {
+        if (!StartsWith(line, "PsLINE ") || line.find(" 0 2 ") == std::string::npos ||
+            line.find("pen=5") == std::string::npos)
+            continue;
+        auto n = Numbers(line);
+        if (n[4] == 0 && n[5] == 2) out.push_back({n[0], n[1], n[2], n[3], int(n[6])});
+    }
+    return out;
+}
+
+// What the pupil reads inside a box: the glyphs on the line of the box's
+// centred text, between its edges.
+inline std::string TextInBox(const std::vector<Glyph>& glyphs, const Box& box) {
+    const double text_y = box.top + std::floor((box.bottom - box.top - 44) / 2);
+    std::string s;
+    for (const auto& g : glyphs)
+        if (g.y == text_y && g.x >= box.left && g.x < box.right) s += g.ch;
+    return s;
+}
+
+// One dotted bow of a picture and the label drawn after it.
+struct Arrow {
+    std::size_t dots = 0;
+    double first_x = 0, first_y = 0, last_x = 0, last_y = 0;
+    double left = 1e9, top = 1e9;  // the leftmost and highest dot
+    std::string label;
+    int label_colour = -1;
+    std::size_t index = 0;  // log line of its first dot
+};
+// The bows whose dots are drawn in `colour`.
+inline std::vector<Arrow> ArrowsIn(const std::vector<std::string>& log, int colour) {
+    const std::string dot = " 0.5 " + std::to_string(colour) + " 1 0 0 1 " +
+                            std::to_string(colour) + " ";
+    auto is_dot = [&](std::size_t k) {
+        return StartsWith(log[k], "PsCIRCLE ") && log[k].find(dot) != std::string::npos;
+    };
+    std::vector<Arrow> out;
+    for (std::size_t i = 0; i < log.size();) {
+        if (!is_dot(i)) {
+            ++i;
+            continue;
+        }
+        Arrow a;
+        a.index = i;
+        auto first = Numbers(log[i]);
+        a.first_x = first[0], a.first_y = first[1];
+        while (i < log.size() && is_dot(i)) {
+            auto n = Numbers(log[i]);
+            a.last_x = n[0], a.last_y = n[1];
+            a.left = std::min(a.left, n[0]);
+            a.top = std::min(a.top, n[1]);
+            ++a.dots, ++i;
+        }
+        // The label: what is drawn up to the next dot or box.
+        std::size_t end = i;
+        while (end < log.size() && !is_dot(end) &&
+               (StartsWith(log[end], "PsSYMBOL40 ") ||
+                (StartsWith(log[end], "PsLINE ") && log[end].find(" 0 0 pen=5") != std::string::npos)))
+            ++end;
+        for (const auto& g : GlyphsIn(std::vector<std::string>(log.begin() + i, log.begin() + end))) {
+            a.label += g.ch;
+            a.label_colour = g.colour;
+        }
+        out.push_back(a);
+    }
+    return out;
 }
 
 // A run of Brenvale through replay with the caller's program object, so that
