@@ -2,6 +2,7 @@
 // written in pieces found back in the operation log.
 #pragma once
 
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,52 @@ inline std::vector<std::size_t> ExpectLinesInOrder(const std::vector<std::string
         if (at.back() != std::string::npos) from = at.back();
     }
     return starts;
+}
+
+// The log cut at each line that begins with one of `separators`: each part
+// with the number of the separator that opens it. The part before the first
+// one is left out.
+struct Part {
+    std::size_t kind;
+    std::vector<std::string> lines;
+};
+inline std::vector<Part> SplitAtAny(const std::vector<std::string>& log,
+                                    const std::vector<std::string>& separators) {
+    std::vector<Part> parts;
+    for (const auto& line : log) {
+        std::size_t kind = 0;
+        while (kind < separators.size() && !StartsWith(line, separators[kind])) ++kind;
+        if (kind < separators.size()) {
+            parts.push_back({kind, {}});
+        } else if (!parts.empty()) {
+            parts.back().lines.push_back(line);
+        }
+    }
+    return parts;
+}
+
+// The coefficient written before a letter or a bracket: "" for 1, "-" for
+// -1.
+inline std::string CoefficientText(int v) {
+    return v == 1 ? "" : v == -1 ? "-" : std::to_string(v);
+}
+inline int CoefficientValue(const std::string& written) {
+    if (written.empty()) return 1;
+    if (written == "-") return -1;
+    return std::stoi(written);
+}
+// A number as a term after another: its sign always written.
+inline std::string Signed(int v) { return (v > 0 ? "+" : "") + std::to_string(v); }
+// A number as a factor after "×" or "=": in brackets when negative.
+inline std::string Factor(int v) {
+    return v < 0 ? "(" + std::to_string(v) + ")" : std::to_string(v);
+}
+
+// What no line of a drill may show: a sign after a sign or an opening
+// bracket, "=" followed by "+", a coefficient 1 before a letter, or "±".
+inline bool WrittenWell(const std::string& text) {
+    static const std::regex bad(R"(\+-|--|\+\+|\(\+|=\+|(^|[^0-9.])1[xyab]|±)");
+    return !std::regex_search(text, bad);
 }
 
 }  // namespace muldiv_testing

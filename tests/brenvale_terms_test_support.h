@@ -168,6 +168,8 @@ inline std::vector<Glyph> GlyphsIn(const std::vector<std::string>& log) {
                 g.x = x - 4, g.y = y, g.advance = 32;
             } else if (g.ch == "." && h == 3 && v == 2) {
                 g.x = x + 3, g.y = y - 14, g.advance = 8;
+            } else if (h == 2 && v == 3 && (g.ch == "×" || g.ch == "÷" || g.ch == "±")) {
+                g.x = x + 4, g.y = y, g.advance = 27;  // drawn 4 left of the pen
             } else if (h == 2 && v == 3) {
                 g.x = x, g.y = y, g.advance = 34;
             } else if (h == 3 && v == 3) {
