@@ -12,15 +12,43 @@ namespace {
 
 const char* const kDrillLetters[4] = {"x", "y", "a", "b"};
 
+// The four letters into `letters` 2 to 5, for a draw from 2 to 5.
+template <typename Letters>
+void SetDrillLetters(Letters& letters) {
+    for (int k = 0; k < 4; ++k) letters(k + 2) = Utf8ToCp932(kDrillLetters[k]);
+}
+
 }  // namespace
 
-void Brenvale::Example3DistributiveDrill() {
-    // The four letters into `letters` 2 to 5, for a draw from 2 to 5.
-    auto set_letters = [](auto& letters) {
-        for (int k = 0; k < 4; ++k) letters(k + 2) = Utf8ToCp932(kDrillLetters[k]);
-    };
-    auto in_brackets = [](const Str& text) { return "("_sj + text + ")"_sj; };
+// Shared by drills ① and ②. In ② |a| is at least 2, so of the coefficient
+// rule only b = 1 applies there.
+void Brenvale::CompleteBracketInstance() {
+    T_a(3) = INT(PaRnd() * 8 + 2);
+    P = INT(PaRnd() * 2);
+    if (P == 1) T_a(3) = -T_a(3);
+    T_a(4) = T_a(1) * T_a(2);
+    T_a(5) = T_a(1) * T_a(3);
+    T_a(11) = T_a(1);
+    T_a(13) = T_a(3);
+    FormatNumberArrays();
+    if (T_a(3) > 0) T_sa(3) = "+"_sj + T_sa(3);
+    if (T_a(5) > 0) T_sa(5) = "+"_sj + T_sa(5);
+    // Coefficients 1 and -1 before a letter or a bracket.
+    for (int slot : {1, 2, 4}) {
+        if (T_a(slot) == 1) {
+            T_sa(slot) = Str();
+        } else if (T_a(slot) == -1) {
+            T_sa(slot) = "-"_sj;
+        }
+    }
+    SetDrillLetters(X_sa);
+    P = INT(PaRnd() * 4 + 2);
+    X_sa(1) = X_sa(P);
+    if (T_a(11) < 0) T_sa(11) = "("_sj + T_sa(11) + ")"_sj;
+    if (T_a(13) < 0) T_sa(13) = "("_sj + T_sa(13) + ")"_sj;
+}
 
+void Brenvale::Example3DistributiveDrill() {
     PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
     XI0 = 40;
     YI1 = 30;
@@ -37,29 +65,7 @@ void Brenvale::Example3DistributiveDrill() {
         } else if (T_a(1) == 1) {
             T_a(1) = -1;
         }
-        T_a(3) = INT(PaRnd() * 8 + 2);
-        P = INT(PaRnd() * 2);
-        if (P == 1) T_a(3) = -T_a(3);
-        T_a(4) = T_a(1) * T_a(2);
-        T_a(5) = T_a(1) * T_a(3);
-        T_a(11) = T_a(1);
-        T_a(13) = T_a(3);
-        FormatNumberArrays();
-        if (T_a(3) > 0) T_sa(3) = "+"_sj + T_sa(3);
-        if (T_a(5) > 0) T_sa(5) = "+"_sj + T_sa(5);
-        // Coefficients 1 and -1 before a letter or a bracket.
-        for (int slot : {1, 2, 4}) {
-            if (T_a(slot) == 1) {
-                T_sa(slot) = Str();
-            } else if (T_a(slot) == -1) {
-                T_sa(slot) = "-"_sj;
-            }
-        }
-        set_letters(X_sa);
-        P = INT(PaRnd() * 4 + 2);
-        X_sa(1) = X_sa(P);
-        if (T_a(11) < 0) T_sa(11) = in_brackets(T_sa(11));
-        if (T_a(13) < 0) T_sa(13) = in_brackets(T_sa(13));
+        CompleteBracketInstance();
 
         XI0 = 40;
         XI1 = XI0 + 60;
@@ -86,22 +92,7 @@ void Brenvale::Example3DistributiveDrill() {
         T_a(1) = INT(PaRnd() * 8 + 2);
         P = INT(PaRnd() * 2);
         if (P == 1) T_a(1) = -T_a(1);
-        T_a(3) = INT(PaRnd() * 8 + 2);
-        P = INT(PaRnd() * 2);
-        if (P == 1) T_a(3) = -T_a(3);
-        T_a(4) = T_a(1) * T_a(2);
-        T_a(5) = T_a(1) * T_a(3);
-        T_a(11) = T_a(1);
-        T_a(13) = T_a(3);
-        FormatNumberArrays();
-        if (T_a(3) > 0) T_sa(3) = "+"_sj + T_sa(3);
-        if (T_a(5) > 0) T_sa(5) = "+"_sj + T_sa(5);
-        if (T_a(2) == 1) T_sa(2) = Str();
-        set_letters(X_sa);
-        P = INT(PaRnd() * 4 + 2);
-        X_sa(1) = X_sa(P);
-        if (T_a(11) < 0) T_sa(11) = in_brackets(T_sa(11));
-        if (T_a(13) < 0) T_sa(13) = in_brackets(T_sa(13));
+        CompleteBracketInstance();
 
         XI0 = 40;
         XI1 = XI0 + 60;
@@ -154,7 +145,7 @@ void Brenvale::Example3DistributiveDrill() {
         DS = T_a(1);
         ReduceFraction();
         X_sa(1) = A2_s;
-        set_letters(F_sa);
+        SetDrillLetters(F_sa);
         P = INT(PaRnd() * 4 + 2);
         F_sa(1) = F_sa(P);
         if (T_a(3) == -1) T_sa(3) = "-"_sj;

@@ -19,35 +19,31 @@ constexpr double kCellHeight = 70;
 }  // namespace
 
 void Brenvale::FlowerBedAreaTask() {
-    // The bed's cells: `text` centred in each, "" for the bare cells.
-    auto bed_cells = [this](const Str& text) {
+    // One cell at (x, y), 1 m high, with `text` centred in colour 5.
+    auto cell = [this](double x, double y, double width, double fill, const Str& text) {
+        X = x;
+        Y = y;
+        HABA = width;
+        TATE = kCellHeight;
+        CCC1 = 5;
+        CCC2 = 0;
+        CCC3 = fill;
+        A_s = text;
+        DrawTextBox();
+    };
+    // The bed's cells row by row, "" for the bare cells.
+    auto bed_cells = [&](const Str& text) {
         for (CellRow = 1; CellRow <= 3; CellRow = CellRow + 1) {
             FigureLeftX = XI1 + 100;
-            for (int column = 1; column <= 2; ++column) {
-                X = FigureLeftX + kBedCellWidth * (column - 1);
-                Y = FigureTopY + kCellHeight * (CellRow - 1);
-                HABA = kBedCellWidth;
-                TATE = kCellHeight;
-                CCC1 = 5;
-                CCC2 = 0;
-                CCC3 = 9;
-                A_s = text;
-                DrawTextBox();
-            }
+            for (int column = 1; column <= 2; ++column)
+                cell(FigureLeftX + kBedCellWidth * (column - 1),
+                     FigureTopY + kCellHeight * (CellRow - 1), kBedCellWidth, 9, text);
         }
     };
-    auto widening_cells = [this](const Str& text) {
-        for (CellRow = 1; CellRow <= 3; CellRow = CellRow + 1) {
-            X = FigureLeftX + 2 * kBedCellWidth;
-            Y = FigureTopY + kCellHeight * (CellRow - 1);
-            HABA = kWideningCellWidth;
-            TATE = kCellHeight;
-            CCC1 = 5;
-            CCC2 = 0;
-            CCC3 = 7;
-            A_s = text;
-            DrawTextBox();
-        }
+    auto widening_cells = [&](const Str& text) {
+        for (CellRow = 1; CellRow <= 3; CellRow = CellRow + 1)
+            cell(FigureLeftX + 2 * kBedCellWidth, FigureTopY + kCellHeight * (CellRow - 1),
+                 kWideningCellWidth, 7, text);
     };
     // A dotted mark from (x1, y1) to (x2, y2), `step` degrees a dot. The
     // formula marks carry no label and keep the text colour in force: the

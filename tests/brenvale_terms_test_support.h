@@ -88,31 +88,10 @@ inline std::size_t FindBlock(const std::vector<std::string>& log,
     return std::string::npos;
 }
 
-// The log lines that the formula printer gives for `utf8` drawn at (x, y) in
-// `colour` on a fresh program. Restarts the surface, so a test reads what it
-// needs of the screen first.
-inline std::vector<std::string> Reference(double colour, double x, double y,
-                                          const std::string& utf8) {
-    auto& s = surface::Surface::Start(
-        std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
-                                                   std::vector<std::string>{"09:00:00"}));
-    s.EnableLog(true);
-    surface::FE_SETDRAWWIDTH(0, 3);
-    testing_support::TestProgram p;
-    p.CCC1 = colour;
-    p.X = x;
-    p.Y = y;
-    p.AA_s = surface::Utf8ToCp932(utf8);
-    p.DrawMessage();
-    std::vector<std::string> out = s.log();
-    surface::Surface::Shutdown();
-    return out;
-}
-
 // The log lines of texts written one after another on a fresh program, as
 // a lesson writes a line in several colours: the first piece at (x, y), each
 // next one where the one before ended. One block of lines per piece.
-// Restarts the surface, like Reference.
+// Restarts the surface, so a test reads what it needs of the screen first.
 inline std::vector<std::vector<std::string>> ReferencePieces(
     double x, double y, const std::vector<std::pair<int, std::string>>& pieces) {
     auto& s = surface::Surface::Start(
@@ -132,6 +111,13 @@ inline std::vector<std::vector<std::string>> ReferencePieces(
     }
     surface::Surface::Shutdown();
     return out;
+}
+
+// The log lines that the formula printer gives for `utf8` drawn at (x, y) in
+// `colour` on a fresh program (restarts the surface).
+inline std::vector<std::string> Reference(double colour, double x, double y,
+                                          const std::string& utf8) {
+    return ReferencePieces(x, y, {{int(colour), utf8}})[0];
 }
 
 // One character read back from the log, with the pen it was drawn at.
