@@ -237,13 +237,21 @@ void CheckBracketInstance(const std::vector<std::string>& part, bool second, Tal
     EXPECT_EQ(result, "=" + CoefficientText(a * b) + L + Signed(a * c));
     for (const auto& text : {problem, working, result}) EXPECT_TRUE(WrittenWell(text)) << text;
 
-    // The lines as a whole, label and colours included, one key apart.
-    ExpectInstance(part, {{40, top, {{0, (second ? "②  " : "①  ") + problem}}},
-                          {100, top + 55, {{0, working}}},
-                          {100, top + 110, {{5, result}}}});
-    for (double y : {top, top + 55, top + 110}) {
-        double end = LineAt(glyphs, y == top ? 128 : 100, y).end_x;
-        tally.widest = std::max(tally.widest, end);
+    // The label, then the lines in their colours, one key apart.
+    auto waits = IndicesOf(part, kAnyKeyBox);
+    ASSERT_EQ(waits.size(), 2u);
+    auto label = std::find_if(glyphs.begin(), glyphs.end(),
+                              [&](const Glyph& g) { return g.x == 40 && g.y == top; });
+    ASSERT_NE(label, glyphs.end());
+    EXPECT_EQ(label->ch, second ? "②" : "①");
+    std::size_t k = 0;
+    for (double x : {128, 100, 100}) {
+        const double y = top + 55 * k;
+        PlainLine line = ReadPlainLine(glyphs, x, y);
+        EXPECT_EQ(line.colours, (std::set<int>{k == 2 ? 5 : 0})) << line.text;
+        EXPECT_EQ(CountBefore(waits, line.index), k) << line.text;
+        tally.widest = std::max(tally.widest, line.end_x);
+        ++k;
     }
     const std::string drill = second ? "2" : "1";
     tally.seen[drill + "a"].insert(a);
@@ -253,8 +261,8 @@ void CheckBracketInstance(const std::vector<std::string>& part, bool second, Tal
     ++tally.instances;
 }
 
-// Drill ③: n, c, e and the letter read from the line after cancelling;
-// d is the one prime whose fraction the problem line shows.
+// Drill ③: n, c, e and the letter read from the line after cancelling,
+// d from the bracket of the problem line; the fractions must be n over d.
 void CheckFractionInstance(const std::vector<std::string>& part, Tally& tally) {
     auto glyphs = GlyphsIn(part);
     const std::string cancelled = LineAt(glyphs, 660, 260).text;
@@ -265,39 +273,49 @@ void CheckFractionInstance(const std::vector<std::string>& part, Tally& tally) {
     ASSERT_TRUE(std::regex_match(cancelled, m, form));
     const int n = std::stoi(m[1]), c = -CoefficientValue(m[2]), e = std::stoi(m[4]);
     const std::string L = m[3];
+    // The bracket after the fraction: -cd times the letter, and de.
+    auto open = std::find_if(glyphs.begin(), glyphs.end(),
+                             [](const Glyph& g) { return g.y == 110 && g.ch == "("; });
+    ASSERT_NE(open, glyphs.end());
+    const std::string bracket = LineAt(glyphs, open->x, 110).text;
+    static const std::regex bracket_form(R"(^\((-\d+)([xyab])\+(\d+)\)$)");
+    ASSERT_TRUE(std::regex_match(bracket, m, bracket_form)) << bracket;
+    EXPECT_EQ(m[2].str(), L);
+    const int cd = -std::stoi(m[1]), de = std::stoi(m[3]);
+    ASSERT_EQ(cd % c, 0) << bracket;
+    const int d = cd / c;
+    EXPECT_EQ(de, d * e) << bracket;
+    // n and d two different primes; c and e two different values of the
+    // primes left and 1.
     const std::set<int> primes = {2, 3, 5, 7};
-    EXPECT_TRUE(primes.count(n));
-    int d = 0;
-    for (int p : primes) {
-        if (p == n) continue;
-        std::string fraction = "ﾀ" + std::to_string(n) + "/" + std::to_string(p) + "ﾀ";
-        std::string line = "③  " + fraction + "(" + std::to_string(-c * p) + L + "+" +
-                           std::to_string(p * e) + ")";
-        if (FindPieces(part, {600, 110, {{0, line}}})[0] != std::string::npos) {
-            EXPECT_EQ(d, 0) << "two fractions fit";
-            d = p;
-        }
-    }
-    ASSERT_NE(d, 0) << "no fraction n/d with d a prime other than n";
-    // c and e: two different values of the primes left and 1.
+    EXPECT_TRUE(primes.count(n) && primes.count(d) && n != d) << n << "/" << d;
     std::set<int> left = {1};
     for (int p : primes)
         if (p != n && p != d) left.insert(p);
     EXPECT_TRUE(left.count(c) && left.count(e) && c != e) << c << " " << e;
+
     const std::string fraction = "ﾀ" + std::to_string(n) + "/" + std::to_string(d) + "ﾀ";
-    ExpectInstance(part, {{600, 110,
-                           {{0, "③  " + fraction + "(" + std::to_string(-c * d) + L + "+" +
-                                    std::to_string(d * e) + ")"}}},
-                          {660, 190,
-                           {{0, "=" + fraction + "*(" + std::to_string(-c * d) + L + ")+" +
-                                    fraction + "*" + std::to_string(d * e)}}},
-                          {660, 260, {{0, cancelled}}},
-                          {660, 315, {{5, result}}}});
-    // The result is n/d times the bracket.
-    EXPECT_EQ(result, "=" + std::to_string(-n * c) + L + "+" + std::to_string(n * e));
+    auto waits = IndicesOf(part, kAnyKeyBox);
+    ASSERT_EQ(waits.size(), 3u);
+    auto starts = ExpectLinesInOrder(
+        part, {{600, 110, {{0, "③  " + fraction + bracket}}},
+               {660, 190,
+                {{0, "=" + fraction + "*(" + std::to_string(-cd) + L + ")+" + fraction + "*" +
+                         std::to_string(de)}}}});
+    EXPECT_EQ(CountBefore(waits, starts[0]), 0u);
+    EXPECT_EQ(CountBefore(waits, starts[1]), 1u);
+    std::size_t k = 2;
+    for (double y : {260, 315}) {
+        PlainLine line = ReadPlainLine(glyphs, 660, y);
+        EXPECT_EQ(line.colours, (std::set<int>{k == 3 ? 5 : 0})) << line.text;
+        EXPECT_EQ(CountBefore(waits, line.index), k) << line.text;
+        ++k;
+    }
+    // After cancelling, and the result: n/d times the bracket.
     EXPECT_EQ(cancelled, "=" + std::to_string(n) + "×(" + CoefficientText(-c) + L + ")+" +
                              std::to_string(n) + "×" + std::to_string(e));
-    for (const auto& text : {cancelled, result}) EXPECT_TRUE(WrittenWell(text)) << text;
+    EXPECT_EQ(result, "=" + std::to_string(-n * c) + L + "+" + std::to_string(n * e));
+    for (const auto& text : {bracket, cancelled, result}) EXPECT_TRUE(WrittenWell(text)) << text;
     tally.seen["n"].insert(n);
     tally.seen["d"].insert(d);
     tally.seen["c"].insert(c);

@@ -50,17 +50,18 @@ void CheckInstance(const std::vector<std::string>& part, Tally& tally) {
     auto steps = IndicesOf(part, kStepBox);
     ASSERT_EQ(waits.size(), 3u);
     ASSERT_EQ(steps.size(), 1u);
-    auto label = FindPieces(part, {66, 120, {{0, "① " + shown_dividend + "/" + Factor(n)}}});
+    PlainLine whole = ReadPlainLine(glyphs, 66, 120);
+    EXPECT_EQ(whole.text, "① " + problem);
+    EXPECT_EQ(whole.colours, std::set<int>{0});
     auto fraction = FindPieces(
         part, {100, 210, {{0, "=ﾀ" + dividend + "/" + std::to_string(n) + "ﾀ"}}});
     auto apart = FindPieces(
         part, {100, 300,
                {{0, "=ﾀ" + std::to_string(k) + "*" + letter + "/" + std::to_string(n) + "ﾀ"},
                 {5, "=" + std::to_string(q) + letter}}});
-    ASSERT_NE(label[0], std::string::npos);
     ASSERT_NE(fraction[0], std::string::npos);
     ASSERT_NE(apart[1], std::string::npos);
-    EXPECT_LT(label[0], waits[0]);
+    EXPECT_LT(whole.index, waits[0]);
     EXPECT_TRUE(waits[0] < fraction[0] && fraction[0] < waits[1]);
     EXPECT_TRUE(waits[1] < apart[0] && apart[0] < waits[2]);
     EXPECT_TRUE(waits[2] < apart[1] && apart[1] < steps[0]);

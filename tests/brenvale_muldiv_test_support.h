@@ -3,6 +3,7 @@
 #pragma once
 
 #include <regex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,30 @@ inline std::vector<std::size_t> ExpectLinesInOrder(const std::vector<std::string
         if (at.back() != std::string::npos) from = at.back();
     }
     return starts;
+}
+
+// A line without stacked fractions read back at (x, y): its text, the
+// colours of its characters, and the log line of its first character (npos
+// when nothing starts there).
+struct PlainLine {
+    std::string text;
+    std::set<int> colours;
+    std::size_t index = std::string::npos;
+    double end_x = 0;
+};
+inline PlainLine ReadPlainLine(const std::vector<Glyph>& glyphs, double x, double y) {
+    PlainLine out;
+    Line line = LineAt(glyphs, x, y);
+    out.text = line.text;
+    out.colours.insert(line.colours.begin(), line.colours.end());
+    out.end_x = line.end_x;
+    for (const auto& g : glyphs) {
+        if (g.x == x && g.y == y) {
+            out.index = g.index;
+            break;
+        }
+    }
+    return out;
 }
 
 // The log cut at each line that begins with one of `separators`: each part
