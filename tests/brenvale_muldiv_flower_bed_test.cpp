@@ -137,6 +137,12 @@ TEST_F(FlowerBedTest, DottedMarksGiveTheDimensionsAndTheDistribution) {
         }
     }
     EXPECT_EQ(seen, std::size(want));
+    // Dots as wide as the pen the item set.
+    for (const auto& line : screen) {
+        if (StartsWith(line, "PsCIRCLE ")) {
+            EXPECT_TRUE(line.ends_with(" pen=5")) << line;
+        }
+    }
     // The formula marks end between the 2 and the a, and over the 1.
     auto first = ArrowsIn(steps[7], 3), second = ArrowsIn(steps[8], 3);
     ASSERT_EQ(first.size(), 1u);
@@ -167,6 +173,18 @@ TEST_F(FlowerBedTest, TheWorkingLineStaysEmptyUntilTheKeyAfterTheTotal) {
     EXPECT_EQ(program.CurveBulge, 32);
     EXPECT_EQ(program.CurveExtent, 0);
     EXPECT_TRUE(program.LabelText_s.empty());
+}
+
+TEST_F(FlowerBedTest, TheNextItemDrawsWithTheWidePen) {
+    Result r = RunBrenvale(program, Chapter4Item(4) + Repeat("a", 9) + "5{enter}");
+    ASSERT_EQ(r.kind, Result::kKeysUsedUp);
+    auto heads = std::count_if(r.log.begin(), r.log.end(),
+                               [](const std::string& l) { return StartsWith(l, kItemHead); });
+    ASSERT_EQ(heads, 2);
+    auto second = std::find_if(r.log.rbegin(), r.log.rend(), [](const std::string& l) {
+        return StartsWith(l, kItemHead);
+    });
+    EXPECT_EQ(*second, kItemHead + "pen=5");
 }
 
 }  // namespace
