@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "tests/brenvale_terms_test_support.h"
+#include "tests/brenvale_drill_test_support.h"
 
 namespace muldiv_testing {
 
-using namespace terms_testing;
+using namespace drill_testing;
 
 // Keys that open chapter 4 from the main menu and choose an item.
 inline std::string Chapter4Item(int n) { return "4{enter}" + std::to_string(n) + "{enter}"; }

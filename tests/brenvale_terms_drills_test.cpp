@@ -12,11 +12,11 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/brenvale_terms_test_support.h"
+#include "tests/brenvale_drill_test_support.h"
 
 namespace {
 
-using namespace terms_testing;
+using namespace drill_testing;
 using replay::Result;
 
 std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
