@@ -34,14 +34,6 @@ std::vector<std::vector<std::string>> PassesOf(const std::vector<std::string>& l
     return out;
 }
 
-// The part up to the step prompt's box.
-std::vector<std::string> UpToStepPrompt(std::vector<std::string> part) {
-    auto steps = IndicesOf(part, kStepBox);
-    EXPECT_FALSE(steps.empty());
-    if (!steps.empty()) part.resize(steps[0] + 1);
-    return part;
-}
-
 class DistributiveTest : public ::testing::Test {
 protected:
     void TearDown() override { surface::Surface::Shutdown(); }

@@ -181,9 +181,7 @@ TEST_P(ManyDivisionsTest, EveryInstanceDividesEvenly) {
         ASSERT_EQ(passes.size(), std::size_t(kInstancesPerRun));
         for (int k = 0; k < kInstancesPerRun; ++k) {
             SCOPED_TRACE("pass " + std::to_string(k + 1));
-            auto part = passes[k];
-            part.resize(IndicesOf(part, kStepBox).at(0) + 1);
-            CheckInstance(part, tally);
+            CheckInstance(UpToStepPrompt(passes[k]), tally);
         }
         CheckNothingOutsideTheWindow(r.log);
         surface::Surface::Shutdown();

@@ -41,7 +41,7 @@ protected:
     std::vector<std::vector<std::string>> steps;
 };
 
-// The cells as the Part places them: the bed row by row, then the
+// The cells of the lesson: the bed row by row, then the
 // widening top to bottom.
 std::vector<Box> BedCells() {
     std::vector<Box> out;

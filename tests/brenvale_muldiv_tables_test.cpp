@@ -50,14 +50,6 @@ std::string PassKeys(const std::string& before_prompt, int passes, const std::st
     return keys + before_prompt + last + "{enter}";
 }
 
-// The part of a pass up to its step prompt's box, which must be there.
-std::vector<std::string> UpToStepPrompt(const std::vector<std::string>& part) {
-    auto steps = IndicesOf(part, kStepBox);
-    EXPECT_EQ(steps.size(), 1u);
-    if (steps.empty()) return part;
-    return {part.begin(), part.begin() + steps[0] + 1};
-}
-
 class MulDivTablesTest : public ::testing::Test {
 protected:
     void TearDown() override { surface::Surface::Shutdown(); }

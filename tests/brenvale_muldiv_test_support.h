@@ -81,6 +81,14 @@ inline PlainLine ReadPlainLine(const std::vector<Glyph>& glyphs, double x, doubl
     return out;
 }
 
+// A pass of a drill up to its step prompt's box, which must be there.
+inline std::vector<std::string> UpToStepPrompt(std::vector<std::string> part) {
+    auto steps = IndicesOf(part, kStepBox);
+    EXPECT_FALSE(steps.empty());
+    if (!steps.empty()) part.resize(steps[0] + 1);
+    return part;
+}
+
 // The log cut at each line that begins with one of `separators`: each part
 // with the number of the separator that opens it. The part before the first
 // one is left out.
