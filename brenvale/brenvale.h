@@ -140,6 +140,15 @@ public:
     // YI1 30.
     void StartColumn(double margin, double indent);
 
+    // The rest of an instance of a(bx+c) or (bx+c)a once b and a are in
+    // T_a(2), T_a(1): c drawn with its sign, the products, the texts (T_sa
+    // 1 to 5, 11, 13) and the letter in X_sa(1).
+    void CompleteBracketInstance();
+
+    // Registers of chapter 4's flower bed: the cell block's top-left corner,
+    // the y of the formula line, and the row of the cell being drawn.
+    surface::Single FigureLeftX, FigureTopY, SavedLineY, CellRow;
+
     // ---- chapter 5: practice, page 76 ----
     void RunPracticeP76();
     void PracticeP76Menu();

@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace terms_testing;
+using namespace drill_testing;
 using replay::Result;
 
 std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
@@ -24,80 +24,6 @@ std::string Item(int n) { return "1{enter}" + std::to_string(n) + "{enter}"; }
 // The line that clears one instance's area before it is drawn.
 const std::string kExample3Pass = "PsLINE 0 310 2000 2110 15 2 15 ";
 const std::string kExample4Pass = "PsLINE 0 90 2000 1890 15 2 15 ";
-
-// A box of the picture: PsLINE x1 y1 x2 y2 0 2 fill at pen 5.
-struct Box {
-    double left, top, right, bottom;
-    int fill;
-    bool operator==(const Box&) const = default;
-};
-std::ostream& operator<<(std::ostream& o, const Box& b) {
-    return o << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom
-             << ") fill " << b.fill;
-}
-std::vector<Box> BoxesIn(const std::vector<std::string>& log) {
-    std::vector<Box> out;
-    for (const auto& line : log) {
-        if (!StartsWith(line, "PsLINE ") || line.find(" 0 2 ") == std::string::npos ||
-            line.find("pen=5") == std::string::npos)
-            continue;
-        auto n = Numbers(line);
-        if (n[4] == 0 && n[5] == 2) out.push_back({n[0], n[1], n[2], n[3], int(n[6])});
-    }
-    return out;
-}
-
-// One dotted bow of the picture and the label drawn after it.
-struct Arrow {
-    std::size_t dots = 0;
-    double first_x = 0, first_y = 0, last_x = 0, last_y = 0;
-    std::string label;
-    int label_colour = -1;
-    std::size_t index = 0;  // log line of its first dot
-};
-std::vector<Arrow> ArrowsIn(const std::vector<std::string>& log) {
-    std::vector<Arrow> out;
-    for (std::size_t i = 0; i < log.size();) {
-        auto is_dot = [&](std::size_t k) {
-            return StartsWith(log[k], "PsCIRCLE ") &&
-                   log[k].find(" 0.5 7 1 0 0 1 7 ") != std::string::npos;
-        };
-        if (!is_dot(i)) {
-            ++i;
-            continue;
-        }
-        Arrow a;
-        a.index = i;
-        auto first = Numbers(log[i]);
-        a.first_x = first[0], a.first_y = first[1];
-        while (i < log.size() && is_dot(i)) {
-            auto n = Numbers(log[i]);
-            a.last_x = n[0], a.last_y = n[1];
-            ++a.dots, ++i;
-        }
-        // The label: what is drawn up to the next dot or box.
-        std::size_t end = i;
-        while (end < log.size() && !is_dot(end) &&
-               (StartsWith(log[end], "PsSYMBOL40 ") ||
-                (StartsWith(log[end], "PsLINE ") && log[end].find(" 0 0 pen=5") != std::string::npos)))
-            ++end;
-        for (const auto& g : GlyphsIn(std::vector<std::string>(log.begin() + i, log.begin() + end))) {
-            a.label += g.ch;
-            a.label_colour = g.colour;
-        }
-        out.push_back(a);
-    }
-    return out;
-}
-
-// What the pupil reads inside a box: the glyphs at the box text's line
-// between its edges.
-std::string TextInBox(const std::vector<Glyph>& glyphs, const Box& box) {
-    std::string s;
-    for (const auto& g : glyphs)
-        if (g.y == box.top + 3 && g.x >= box.left && g.x < box.right) s += g.ch;
-    return s;
-}
 
 class DrillTest : public ::testing::Test {
 protected:
@@ -202,7 +128,7 @@ TEST_F(DrillTest, Example3FirstTwoInstancesAreTheTextbooks) {
         EXPECT_EQ(row.text, want[k].row);
         auto boxes = BoxesIn(part);
         EXPECT_EQ(boxes, want[k].boxes);
-        auto arrows = ArrowsIn(part);
+        auto arrows = ArrowsIn(part, 7);
         ExpectArrows(arrows, want[k].arrows);
         // The terms apart and the collected term; the two boxes put
         // together carry no text.
@@ -258,7 +184,7 @@ TEST_F(DrillTest, Example3CollectedTermCoversTheWholeRowWhenBothArePositive) {
         // Its text is centred in it.
         auto glyphs = GlyphsIn(passes[2]);
         EXPECT_EQ(TextInBox(glyphs, boxes[4]), c.text);
-        auto arrows = ArrowsIn(passes[2]);
+        auto arrows = ArrowsIn(passes[2], 7);
         ASSERT_EQ(arrows.size(), 8u);
         EXPECT_EQ(arrows[7].first_x, 80);
         EXPECT_NEAR(arrows[7].last_x, c.right, 0.01);
@@ -512,7 +438,7 @@ void CheckExample3Instance(const std::vector<std::string>& part, int pass, Tally
     EXPECT_EQ(boxes[4].fill, s > 0 ? 3 : 5) << row;
     std::string collected = row.substr(row.find('=') + 1);
     EXPECT_EQ(TextInBox(glyphs, boxes[4]), collected) << row;
-    EXPECT_EQ(ArrowsIn(part).size(), 8u) << row;
+    EXPECT_EQ(ArrowsIn(part, 7).size(), 8u) << row;
     ++tally.instances;
 }
 
