@@ -74,15 +74,7 @@ TEST(TessarinLaterChapters, ChoicesOutOfRangeRedrawOnlyTheStrip) {
             ASSERT_EQ(r.kind, Result::kKeysUsedUp);
             auto strips = IndicesOf(r.log, kBottomStrip);
             ASSERT_EQ(strips.size(), 2u);
-            for (std::size_t i = strips[1] + 1; i < r.log.size(); ++i) {
-                Extent e;
-                if (StartsWith(r.log[i], "PsLINE ")) {
-                    auto n = Numbers(r.log[i]);
-                    EXPECT_GE(std::min(n[1], n[3]), 600) << r.log[i];
-                } else if (ExtentOf(r.log[i], e)) {
-                    EXPECT_GE(e.top, 600) << r.log[i];
-                }
-            }
+            ExpectNothingAboveThePromptStrip(r.log, strips[1] + 1);
             auto lines = ItemLines(std::vector<std::string>(r.log.begin() + long(strips[1]), r.log.end()));
             ASSERT_EQ(lines.size(), 1u);
             ExpectItemLine(lines[0], c.item_line);
