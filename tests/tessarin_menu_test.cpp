@@ -177,15 +177,7 @@ TEST(TessarinMenu, SubmenuChoiceOutOfRangeRedrawsOnlyTheStrip) {
         ASSERT_EQ(strips.size(), 1u);
         // After the strip: only the item line again and the answer field,
         // nothing painted above the prompt strip.
-        for (std::size_t i = strips[0] + 1; i < r.log.size(); ++i) {
-            Extent e;
-            if (StartsWith(r.log[i], "PsLINE ")) {
-                auto n = Numbers(r.log[i]);
-                EXPECT_GE(std::min(n[1], n[3]), 600) << r.log[i];
-            } else if (ExtentOf(r.log[i], e)) {
-                EXPECT_GE(e.top, 600) << r.log[i];
-            }
-        }
+        ExpectNothingAboveThePromptStrip(r.log, strips[0] + 1);
         std::string items;
         for (const auto& d : TextsIn(r.log, strips[0]))
             if (d.y == 666 && d.colour == 0) items += d.text;

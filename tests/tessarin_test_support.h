@@ -34,6 +34,20 @@ inline std::size_t CountOf(const std::vector<std::string>& log, const std::strin
     return IndicesOf(log, line).size();
 }
 
+// Nothing drawn or painted above the prompt strip from log line `from` on.
+inline void ExpectNothingAboveThePromptStrip(const std::vector<std::string>& log,
+                                             std::size_t from) {
+    for (std::size_t i = from; i < log.size(); ++i) {
+        Extent e;
+        if (StartsWith(log[i], "PsLINE ")) {
+            auto n = Numbers(log[i]);
+            EXPECT_GE(std::min(n[1], n[3]), 600) << log[i];
+        } else if (ExtentOf(log[i], e)) {
+            EXPECT_GE(e.top, 600) << log[i];
+        }
+    }
+}
+
 // The window paints of the menu and the items.
 inline const std::string& kMenuPanel = kPanel;
 const std::string kItemClear = "PsLINE 0 0 1320 1300 15 2 15 pen=3";
