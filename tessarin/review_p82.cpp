@@ -234,7 +234,7 @@ void Tessarin::ShowReviewP82Answers9() {
         Column(240, 300, -1),
         {TextRow, AtMargin, 0, 60, 3, "(6)"},
         {TextRow, AtLine, 27, 0, 0, "-2(4x-3)"},
-        {TextRow, AtLine, 0, 50, 0, "=(-2)*4x+(-2)*(-3)"},
+        {TextRow, AtLine, 0, 50, 0, "=-2*4x+(-2)*(-3)"},  // ends before the erase at 760
         {TextRow, AtLine, 0, 50, 5, "=-8x+6"},
         Column(760, 820, 30),
         {TextRow, AtMargin, 0, 60, 3, "(7)"},
