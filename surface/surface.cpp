@@ -19,7 +19,7 @@ std::unique_ptr<Surface> g_surface;
 // Chosen for a classroom projector on the white background 15. Every pair
 // of text colour and ground that the lessons draw reads at a contrast of at
 // least 3:1, and the prompt line's small texts at 4.5:1: the pink 13 on the
-// dark panel 10, the fills 3, 5 and 6 and white; the teal 3, the purple 5
+// dark panel 10, the fills 3, 5, 6 and 8 and white; the teal 3, the purple 5
 // and the grey 7 on white, 5 on the pink, grey and yellow cells; the pale
 // yellow 9 on the red 4 and blue 12 prompt boxes. The table of these pairs
 // is walked by a test.
@@ -32,7 +32,7 @@ constexpr std::uint32_t kPalette[16] = {
     0x5C0F72,  // 5 dark purple
     0x4A2E00,  // 6 dark brown
     0x858585,  // 7 grey
-    0xA8A8A8,  // 8 light grey
+    0x3A434C,  // 8 slate
     0xFFF5A0,  // 9 pale yellow
     0x0B3D1E,  // 10 dark green
     0x60E0E0,  // 11 light cyan

@@ -50,6 +50,7 @@ const Pair kPairs[] = {
     {13, 3, 3, "practice number boxes; the area picture's positive term"},
     {13, 5, 3, "the area picture's negative term"},
     {13, 6, 3, "the balance's left-pan load"},
+    {13, 8, 3, "the balance's envelope"},
     {13, 10, 3, "the balance's weights"},
     {0, 13, 3, "practice title boxes; the sheet row of the magnet table"},
     {5, 13, 3, "the notation drills' and the ratio drill's answer cells"},
