@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -54,6 +55,12 @@ std::string Quote(const Str& text) { return "\"" + Cp932ToUtf8(text) + "\""; }
 std::string PenSuffix(const Surface& s) { return " pen=" + LogNumber(s.pen_width()); }
 
 void Stroke(Surface& s, int colour) {
+    // Round caps and joins keep the stroke within half the pen of its path;
+    // the path's extents also hold any fill drawn from it.
+    double x0, y0, x1, y1;
+    cairo_path_extents(s.cr(), &x0, &y0, &x1, &y1);
+    double half = s.pen_width() / 2;
+    s.Touched(x0 - half, y0 - half, x1 + half, y1 + half);
     SetColour(s.cr(), colour);
     cairo_set_line_width(s.cr(), s.pen_width());
     cairo_stroke(s.cr());
@@ -144,7 +151,37 @@ bool Surface::WritePng(const std::string& path) {
     return cairo_surface_write_to_png(canvas_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+void Surface::MarkChanged() {
+    if (!touched_)
+        backend_->Changed(0, 0, cairo_image_surface_get_width(canvas_),
+                          cairo_image_surface_get_height(canvas_));
+    touched_ = false;
+    changed_ = true;
+}
+
+void Surface::Touched(double x0, double y0, double x1, double y1) {
+    double xs[4] = {x0, x1, x0, x1}, ys[4] = {y0, y0, y1, y1};
+    double lx = 1e300, ly = 1e300, hx = -1e300, hy = -1e300;
+    for (int i = 0; i < 4; ++i) {
+        cairo_user_to_device(cr_, &xs[i], &ys[i]);
+        lx = std::min(lx, xs[i]);
+        hx = std::max(hx, xs[i]);
+        ly = std::min(ly, ys[i]);
+        hy = std::max(hy, ys[i]);
+    }
+    // Two pixels more each way for the smoothed edges of text.
+    int w = cairo_image_surface_get_width(canvas_), h = cairo_image_surface_get_height(canvas_);
+    auto clip = [](double v, int hi) {
+        return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(hi)));
+    };
+    int px0 = clip(std::floor(lx) - 2, w), px1 = clip(std::ceil(hx) + 2, w);
+    int py0 = clip(std::floor(ly) - 2, h), py1 = clip(std::ceil(hy) + 2, h);
+    if (px0 < px1 && py0 < py1) backend_->Changed(px0, py0, px1, py1);
+    touched_ = true;
+}
+
 void Surface::Service() {
+    touched_ = false;
     backend_->Service(changed_);
     changed_ = false;
 }
@@ -319,6 +356,10 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_matrix_t em;
     cairo_matrix_init_scale(&em, face.em_x * font.size, face.em_y * font.size);
     cairo_set_font_matrix(cr, &em);
+    cairo_text_extents_t ink;
+    cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &ink);
+    s.Touched(ink.x_bearing, ink.y_bearing, ink.x_bearing + ink.width,
+              ink.y_bearing + ink.height);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     cairo_restore(cr);
