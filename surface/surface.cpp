@@ -348,6 +348,7 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
         pen += n == 2 ? cell : cell / 2;
         i += n;
     }
+    if (glyphs.empty()) return;
     cairo_t* cr = s.cr();
     cairo_save(cr);
     cairo_translate(cr, x, y);
@@ -358,8 +359,9 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_set_font_matrix(cr, &em);
     cairo_text_extents_t ink;
     cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &ink);
-    s.Touched(ink.x_bearing, ink.y_bearing, ink.x_bearing + ink.width,
-              ink.y_bearing + ink.height);
+    // The ink is measured from the first glyph's origin.
+    double ox = glyphs[0].x + ink.x_bearing, oy = glyphs[0].y + ink.y_bearing;
+    s.Touched(ox, oy, ox + ink.width, oy + ink.height);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     cairo_restore(cr);
