@@ -1,6 +1,7 @@
 #include "surface/window.h"
 
 #include <SDL.h>
+#include <poll.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <cairo.h>
@@ -63,7 +64,9 @@ struct Box {
 
 class WindowBackend : public Backend {
 public:
-    WindowBackend(SDL_Window* window, double scale) : window_(window), scale_(scale) {}
+    // `x_fd`: the X connection to sleep on, or -1 (another video driver).
+    WindowBackend(SDL_Window* window, double scale, int x_fd)
+        : window_(window), scale_(scale), x_fd_(x_fd) {}
     ~WindowBackend() override {
         if (source_) SDL_FreeSurface(source_);
     }
@@ -109,11 +112,7 @@ public:
         auto now = Clock::now();
         // Drawing calls come thousands a second: look at the window a few
         // hundred times a second, and show the canvas at most once a frame.
-        if (now - last_pump_ >= kPumpEvery) {
-            last_pump_ = now;
-            SDL_Event ev;
-            while (SDL_PollEvent(&ev)) Handle(ev);
-        }
+        if (now - last_pump_ >= kPumpEvery) Pump();
         if (repaint_ || (dirty_ && now - first_change_ >= kFrame)) Present();
     }
 
@@ -146,24 +145,41 @@ private:
         if (g_window_gone) throw Stop{Stop::kWindowClosed};
     }
 
-    // Blocks on the window's events until `span` has passed (or, when
-    // `until_key`, a key arrives), handling each event as it comes.
+    // Handles every event waiting.
+    void Pump() {
+        last_pump_ = Clock::now();
+        SDL_Event ev;
+        while (SDL_PollEvent(&ev)) Handle(ev);
+    }
+
+    // Handles the window's events as they come until `span` has passed (or,
+    // when `until_key`, a key arrives), showing the finished canvas first.
     void WaitFor(Clock::duration span, bool until_key) {
-        CheckOpen();
-        if (dirty_ || repaint_) Present();
         auto deadline = Clock::now() + span;
         for (;;) {
+            CheckOpen();
+            if (dirty_ || repaint_) Present();
+            Pump();
+            if (repaint_) continue;  // exposed meanwhile: show it before sleeping
             if (until_key && !keys_.empty()) return;
             auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
                                                                               Clock::now());
             if (left.count() <= 0) return;
+            Sleep(static_cast<int>(left.count()));
+        }
+    }
+
+    // Sleeps until the display has news or `ms` have passed. On X it sleeps
+    // on the connection itself (the pump before has read it empty): SDL's
+    // own wait pumps twice more on each wake, and sends the window a
+    // wake-up message that can outlive it.
+    void Sleep(int ms) {
+        if (x_fd_ >= 0) {
+            pollfd p{x_fd_, POLLIN, 0};
+            poll(&p, 1, ms);
+        } else {
             SDL_Event ev;
-            if (SDL_WaitEventTimeout(&ev, static_cast<int>(left.count()))) {
-                Handle(ev);
-                while (SDL_PollEvent(&ev)) Handle(ev);
-                if (repaint_) Present();
-            }
-            CheckOpen();
+            if (SDL_WaitEventTimeout(&ev, ms)) Handle(ev);
         }
     }
 
@@ -292,6 +308,7 @@ private:
     SDL_Surface* source_ = nullptr;
     cairo_surface_t* canvas_ = nullptr;
     double scale_;
+    int x_fd_;
     // The window's surface as last painted, and where the canvas lies on it.
     SDL_Surface* screen_ = nullptr;
     int screen_w_ = 0, screen_h_ = 0;
@@ -372,7 +389,8 @@ int RunInWindow(const char* title, const std::function<void()>& program) {
     SDL_StartTextInput();
     int status = 0;
     try {
-        Surface::Start(std::make_unique<WindowBackend>(window, scale));
+        Surface::Start(std::make_unique<WindowBackend>(window, scale,
+                                                      display ? ConnectionNumber(display) : -1));
         program();
     } catch (const Stop&) {
         status = 0;  // the end of the program or the window closed
