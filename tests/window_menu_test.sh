@@ -4,9 +4,10 @@
 # changed, shows the same picture as a whole repaint at two steps of chapter
 # 1 item ②; and keys typed all at once through that drill, its chapter's
 # "終了" and the main menu's "終了" end the program by itself with status 0.
-# Usage: window_menu_test.sh PATH/TO/brenvale
+# Usage: window_menu_test.sh PATH/TO/brenvale PATH/TO/xpixel
 set -u
-BIN=${1:?usage: window_menu_test.sh PATH/TO/brenvale}
+BIN=${1:?usage: window_menu_test.sh PATH/TO/brenvale PATH/TO/xpixel}
+XPIXEL=${2:?usage: window_menu_test.sh PATH/TO/brenvale PATH/TO/xpixel}
 
 if [ -z "${INNER:-}" ]; then
     for tool in xvfb-run xdotool import compare awk; do
@@ -16,7 +17,7 @@ if [ -z "${INNER:-}" ]; then
             echo "SKIP: $tool not installed: run scripts/deps.sh"; exit 77
         fi
     done
-    INNER=1 exec xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$BIN"
+    INNER=1 exec xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$BIN" "$XPIXEL"
 fi
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
@@ -54,13 +55,11 @@ read -r dx dy < <(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$X" -v y="$Y" 'BEGIN {
 cpu0=$(awk '{print $14 + $15}' /proc/$pid/stat)
 t0=$(date +%s.%N)
 shown=0; hidden=0; changes=0; last=""
-for i in $(seq 1 30); do
-    c=$(import -window root -crop "1x1+$dx+$dy" txt:- 2>/dev/null | tail -1 | grep -o '#[0-9A-Fa-f]\{6\}')
+while read -r c; do
     if [ "$c" = "#FFFFFF" ]; then state=hidden; hidden=$((hidden + 1)); else state=shown; shown=$((shown + 1)); fi
     [ -n "$last" ] && [ "$state" != "$last" ] && changes=$((changes + 1))
     last=$state
-    sleep 0.05
-done
+done < <("$XPIXEL" "$dx" "$dy" 40 50 || fail "cannot read the screen")
 t1=$(date +%s.%N)
 cpu1=$(awk '{print $14 + $15}' /proc/$pid/stat)
 hz=$(getconf CLK_TCK)
