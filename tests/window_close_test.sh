@@ -21,22 +21,31 @@ if [ -z "${WINDOW_TEST_INNER:-}" ]; then
 fi
 
 RANDOM=$seed
-err=$(mktemp)
-trap 'rm -f "$err"' EXIT
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+err=$tmp/stderr
+ended=$tmp/ended
 nap() { sleep "$(printf '0.%03d' "$1")"; }  # milliseconds, below 1000
 keys() { for k in "$@"; do xdotool key --delay 0 "$k"; done; }
+us() { echo "${EPOCHREALTIME/./}"; }  # microseconds, with no process started
 
 failures=0
 worst=0
 worst_at=""
 round() {  # close|destroy
-  local how=$1 moment pid wid t0 waited status
-  "$bin" 2>"$err" &
-  pid=$!
+  local how=$1 moment runner wid t0 status end waited
+  rm -f "$ended"
+  # The program's end is stamped the moment it comes, however busy this
+  # script is.
+  ( "$bin" 2>"$err" &
+    echo $! >"$tmp/pid"
+    wait $!
+    echo "$? $(us)" >"$ended.new"
+    mv "$ended.new" "$ended" ) &
+  runner=$!
   wid=$(timeout 10 xdotool search --sync --name '^Brenvale$' 2>/dev/null | head -n 1)
   if [ -z "$wid" ]; then
-    echo "FAIL: no Brenvale window"; kill "$pid" 2>/dev/null; wait "$pid"
+    echo "FAIL: no Brenvale window"; kill "$(cat "$tmp/pid")" 2>/dev/null; wait "$runner"
     failures=$((failures + 1)); return
   fi
   moment=$((RANDOM % 4))
@@ -49,19 +58,19 @@ round() {  # close|destroy
     3) xdotool windowfocus --sync "$wid" 2>/dev/null; nap 300
        keys 1 Return 2 Return; nap $((200 + RANDOM % 500)) ;;
   esac
-  t0=$(now_ms)
+  t0=$(us)
   if [ "$how" = close ]; then "$xclose" "$wid"; else xdotool windowclose "$wid" 2>/dev/null; fi
-  while kill -0 "$pid" 2>/dev/null && [ $(( $(now_ms) - t0 )) -lt 1000 ]; do nap 5; done
-  waited=$(( $(now_ms) - t0 ))
-  if kill -0 "$pid" 2>/dev/null; then
-    echo "FAIL: $how at moment $moment: still running after 1 s"
-    kill -9 "$pid"; wait "$pid" 2>/dev/null
+  for _ in $(seq 1 300); do [ -e "$ended" ] && break; nap 10; done
+  if [ ! -e "$ended" ]; then
+    echo "FAIL: $how at moment $moment: still running after 3 s"
+    kill -9 "$(cat "$tmp/pid")"; wait "$runner"
     failures=$((failures + 1)); return
   fi
-  wait "$pid"
-  status=$?
+  wait "$runner"
+  read -r status end <"$ended"
+  waited=$(( (end - t0) / 1000 ))
   if [ "$waited" -gt "$worst" ]; then worst=$waited; worst_at="$how at moment $moment"; fi
-  if [ "$status" -ne 0 ] || [ -s "$err" ]; then
+  if [ "$status" -ne 0 ] || [ -s "$err" ] || [ "$waited" -gt 1000 ]; then
     echo "FAIL: $how at moment $moment: status $status after $waited ms"
     sed 's/^/  stderr: /' "$err" | head -n 5
     failures=$((failures + 1))
