@@ -128,6 +128,8 @@ private:
     std::unique_ptr<Backend> backend_;
     double scale_ = 1;
     cairo_surface_t* canvas_ = nullptr;
+    void* canvas_pixels_ = nullptr;  // the canvas's own memory, when mapped here
+    std::size_t canvas_bytes_ = 0;
     cairo_t* cr_ = nullptr;
     bool changed_ = true;
     bool touched_ = false;  // the current operation reported its box

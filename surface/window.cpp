@@ -80,8 +80,8 @@ public:
             cairo_image_surface_get_data(canvas), cairo_image_surface_get_width(canvas),
             cairo_image_surface_get_height(canvas), 32, cairo_image_surface_get_stride(canvas),
             SDL_PIXELFORMAT_RGB888);
-        repaint_ = true;
-        Present();
+        // Shown whole once the first screen is drawn, not blank before it.
+        Changed(0, 0, source_->w, source_->h);
     }
 
     void Changed(int x0, int y0, int x1, int y1) override {
@@ -113,7 +113,7 @@ public:
         // Drawing calls come thousands a second: look at the window a few
         // hundred times a second, and show the canvas at most once a frame.
         if (now - last_pump_ >= kPumpEvery) Pump();
-        if (repaint_ || (dirty_ && now - first_change_ >= kFrame)) Present();
+        if ((dirty_ || repaint_) && now - first_change_ >= kFrame) Present();
     }
 
     std::optional<Str> TakeKey() override {
@@ -194,7 +194,7 @@ private:
                     case SDL_WINDOWEVENT_EXPOSED:
                     case SDL_WINDOWEVENT_SIZE_CHANGED:
                     case SDL_WINDOWEVENT_MAXIMIZED:
-                    case SDL_WINDOWEVENT_RESTORED: repaint_ = true; break;
+                    case SDL_WINDOWEVENT_RESTORED: Repaint(); break;
                     default: break;
                 }
                 break;
@@ -224,6 +224,13 @@ private:
             default:
                 break;
         }
+    }
+
+    // The window lost its picture: shown whole again within a frame, so a
+    // screen being drawn still shows finished.
+    void Repaint() {
+        if (!dirty_ && !repaint_) first_change_ = Clock::now();
+        repaint_ = true;
     }
 
     [[noreturn]] static void Close() {
