@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the programs and their tests need, when any is missing.
+# Installs the Debian packages the programs, their tests and the window
+# benchmarks need, when any is missing.
 set -eu
 packages=(
   build-essential cmake pkg-config
   libcairo2-dev libsdl2-dev libfreetype-dev libfontconfig-dev libx11-dev
   fonts-ipafont-gothic fonts-liberation2
-  libgtest-dev libbenchmark-dev xvfb xauth xdotool
+  libgtest-dev libbenchmark-dev
+  # The window tests: a virtual X server, keys and close requests, screen grabs.
+  xvfb xauth xdotool imagemagick
+  # The window benchmarks: when the screen changes, and keys sent as typed.
+  libxdamage-dev libxtst-dev
 )
 missing=()
 for p in "${packages[@]}"; do

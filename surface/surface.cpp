@@ -1,6 +1,7 @@
 #include "surface/surface.h"
 
 #include <cairo.h>
+#include <sys/mman.h>
 
 #include <algorithm>
 #include <charconv>
@@ -63,6 +64,12 @@ std::string Quote(const Str& text) { return "\"" + Cp932ToUtf8(text) + "\""; }
 std::string PenSuffix(const Surface& s) { return " pen=" + LogNumber(s.pen_width()); }
 
 void Stroke(Surface& s, int colour) {
+    // Round caps and joins keep the stroke within half the pen of its path;
+    // the path's extents also hold any fill drawn from it.
+    double x0, y0, x1, y1;
+    cairo_path_extents(s.cr(), &x0, &y0, &x1, &y1);
+    double half = s.pen_width() / 2;
+    s.Touched(x0 - half, y0 - half, x1 + half, y1 + half);
     SetColour(s.cr(), colour);
     cairo_set_line_width(s.cr(), s.pen_width());
     cairo_stroke(s.cr());
@@ -90,7 +97,21 @@ Surface::Surface(std::unique_ptr<Backend> backend) : backend_(std::move(backend)
     scale_ = backend_->Scale();
     int w = static_cast<int>(std::lround(kCanvasWidth * scale_));
     int h = static_cast<int>(std::lround(kCanvasHeight * scale_));
-    canvas_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    // Megabytes of pixels, all written when the first screen is painted:
+    // asked for in large pages, they arrive in a few page faults instead of
+    // thousands, which shortens the start.
+    int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, w);
+    canvas_bytes_ = static_cast<std::size_t>(stride) * h;
+    void* pixels = mmap(nullptr, canvas_bytes_, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pixels != MAP_FAILED) {
+        madvise(pixels, canvas_bytes_, MADV_HUGEPAGE);
+        canvas_pixels_ = pixels;
+        canvas_ = cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels),
+                                                      CAIRO_FORMAT_RGB24, w, h, stride);
+    } else {
+        canvas_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    }
     cr_ = cairo_create(canvas_);
     cairo_scale(cr_, scale_, scale_);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -107,6 +128,7 @@ Surface::Surface(std::unique_ptr<Backend> backend) : backend_(std::move(backend)
 Surface::~Surface() {
     cairo_destroy(cr_);
     cairo_surface_destroy(canvas_);
+    if (canvas_pixels_) munmap(canvas_pixels_, canvas_bytes_);
 }
 
 Surface& Surface::Start(std::unique_ptr<Backend> backend) {
@@ -153,7 +175,37 @@ bool Surface::WritePng(const std::string& path) {
     return cairo_surface_write_to_png(canvas_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+void Surface::MarkChanged() {
+    if (!touched_)
+        backend_->Changed(0, 0, cairo_image_surface_get_width(canvas_),
+                          cairo_image_surface_get_height(canvas_));
+    touched_ = false;
+    changed_ = true;
+}
+
+void Surface::Touched(double x0, double y0, double x1, double y1) {
+    double xs[4] = {x0, x1, x0, x1}, ys[4] = {y0, y0, y1, y1};
+    double lx = 1e300, ly = 1e300, hx = -1e300, hy = -1e300;
+    for (int i = 0; i < 4; ++i) {
+        cairo_user_to_device(cr_, &xs[i], &ys[i]);
+        lx = std::min(lx, xs[i]);
+        hx = std::max(hx, xs[i]);
+        ly = std::min(ly, ys[i]);
+        hy = std::max(hy, ys[i]);
+    }
+    // Two pixels more each way for the smoothed edges of text.
+    int w = cairo_image_surface_get_width(canvas_), h = cairo_image_surface_get_height(canvas_);
+    auto clip = [](double v, int hi) {
+        return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(hi)));
+    };
+    int px0 = clip(std::floor(lx) - 2, w), px1 = clip(std::ceil(hx) + 2, w);
+    int py0 = clip(std::floor(ly) - 2, h), py1 = clip(std::ceil(hy) + 2, h);
+    if (px0 < px1 && py0 < py1) backend_->Changed(px0, py0, px1, py1);
+    touched_ = true;
+}
+
 void Surface::Service() {
+    touched_ = false;
     backend_->Service(changed_);
     changed_ = false;
 }
@@ -263,6 +315,9 @@ void PsCIRCLE(double x, double y, double r, double colour, double aspect, double
             segment(x, y, x + rx * std::cos(a0), y + ry * std::sin(a0));
             segment(x, y, x + rx * std::cos(a0 + sweep), y + ry * std::sin(a0 + sweep));
         }
+        double x0, y0, x1, y1;
+        cairo_path_extents(cr, &x0, &y0, &x1, &y1);
+        s.Touched(x0, y0, x1, y1);
         SetColour(cr, c);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
         cairo_fill(cr);
@@ -353,6 +408,7 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
         pen += n == 2 ? cell : cell / 2;
         i += n;
     }
+    if (glyphs.empty()) return;
     cairo_t* cr = s.cr();
     cairo_save(cr);
     cairo_translate(cr, x, y);
@@ -361,10 +417,16 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_matrix_t em;
     cairo_matrix_init_scale(&em, face.em_x * font.size, face.em_y * font.size);
     cairo_set_font_matrix(cr, &em);
+    cairo_text_extents_t ink;
+    cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &ink);
+    // The ink is measured from the first glyph's origin.
+    double ox = glyphs[0].x + ink.x_bearing, oy = glyphs[0].y + ink.y_bearing;
+    const double shift = face.overstrike ? kOverstrike * font.size : 0;
+    s.Touched(ox, oy, ox + ink.width + shift, oy + ink.height);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     if (face.overstrike) {
-        cairo_translate(cr, kOverstrike * font.size, 0);
+        cairo_translate(cr, shift, 0);
         cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     }
     cairo_restore(cr);

@@ -52,6 +52,11 @@ public:
     virtual std::string Clock() = 0;  // "HH:MM:SS"
     // Called once the canvas exists, so the backend can show it.
     virtual void Attach(cairo_surface_t* canvas) { (void)canvas; }
+    // The canvas pixels in [x0, x1) x [y0, y1) have changed: a window
+    // copies only these to the screen.
+    virtual void Changed(int x0, int y0, int x1, int y1) {
+        (void)x0, (void)y0, (void)x1, (void)y1;
+    }
 };
 
 // A point of PsCONNECT; an offset point is relative to the previous point.
@@ -99,7 +104,12 @@ public:
 
     // State read by the operations.
     void Service();
-    void MarkChanged() { changed_ = true; }
+    // Ends an operation that drew: what it drew is the box it reported with
+    // Touched, or, when it reported none, the whole canvas.
+    void MarkChanged();
+    // The drawing about to be done lies within this box of cr()'s current
+    // user space.
+    void Touched(double x0, double y0, double x1, double y1);
     cairo_t* cr() { return cr_; }
     double pen_width() const { return pen_width_; }
     void set_pen_width(double w) { pen_width_ = w; }
@@ -118,8 +128,11 @@ private:
     std::unique_ptr<Backend> backend_;
     double scale_ = 1;
     cairo_surface_t* canvas_ = nullptr;
+    void* canvas_pixels_ = nullptr;  // the canvas's own memory, when mapped here
+    std::size_t canvas_bytes_ = 0;
     cairo_t* cr_ = nullptr;
     bool changed_ = true;
+    bool touched_ = false;  // the current operation reported its box
     bool log_on_ = false;
     bool measuring_ = false;
     std::vector<std::string> log_;
