@@ -30,14 +30,8 @@ void Brenvale::MainMenu() {
 }
 
 void Brenvale::PickDrillLetter() {
-    X_sa(2) = "x"_sj;
-    X_sa(3) = "y"_sj;
-    X_sa(4) = "a"_sj;
-    X_sa(5) = "b"_sj;
-    P = INT(PaRnd() * 4) + 2;
-    X_sa(1) = X_sa(P);
-    // The letter of the collected term.
-    X_sa(2) = X_sa(1);
+    PickLetter(X_sa);
+    X_sa(2) = X_sa(1);  // the letter of the collected term
 }
 
 }  // namespace brenvale

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "geometry/geometry.h"
+#include "surface/surface.h"
 
 namespace brenvale {
 
@@ -44,9 +45,20 @@ public:
     // Colours of the like-term picture: positive quantities 3, negative 5.
     surface::Single Term1LabelColor, Term2Color, LowerBox1FillColor, LowerBox2FillColor;
 
-    // ---- shared by the drills of chapters 1 and 2 ----
-    // Draws one of x, y, a and b, the candidates in X_sa(2..5), into
-    // X_sa(1), and copies it into X_sa(2) for the collected term.
+    // ---- shared by the drills ----
+    // Draws one of x, y, a and b, each as likely, into `slots`(1), the
+    // candidates kept in `slots`(2..5); P is the place drawn.
+    template <int N>
+    void PickLetter(surface::Array<surface::Str, N>& slots) {
+        slots(2) = "x";
+        slots(3) = "y";
+        slots(4) = "a";
+        slots(5) = "b";
+        P = surface::INT(surface::PaRnd() * 4) + 2;
+        slots(1) = slots(P);
+    }
+    // PickLetter into X_sa, copied into X_sa(2) for the collected term
+    // (chapters 1 and 2).
     void PickDrillLetter();
 
     // ---- chapter 2: adding and subtracting linear expressions ----
@@ -133,9 +145,6 @@ public:
     // from (`left`, 90) rightwards and down cleared; the corner is kept in
     // X_a(31), Y_a(31).
     void ClearDrillPass(double margin, double left);
-    // The letter of a drill pass in F_sa(1), one of "x", "y", "a", "b"
-    // (kept in F_sa(2..5)), each as likely; P its place.
-    void PickLetterXYAB();
     // A column of an answer screen: XI0 `margin`, XI1 `margin` + `indent`,
     // YI1 30.
     void StartColumn(double margin, double indent);

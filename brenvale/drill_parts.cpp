@@ -41,13 +41,4 @@ double Brenvale::TakeFromPickTable(int choices, int last) {
     return drawn;
 }
 
-void Brenvale::PickLetterXYAB() {
-    F_sa(2) = "x"_sj;
-    F_sa(3) = "y"_sj;
-    F_sa(4) = "a"_sj;
-    F_sa(5) = "b"_sj;
-    P = INT(PaRnd() * 4 + 2);
-    F_sa(1) = F_sa(P);
-}
-
 }  // namespace brenvale

@@ -84,7 +84,7 @@ void Brenvale::ExampleProblem1Drill() {
             T_sa(20 + i) = T_a(i) > 0 ? "+"_sj + T_sa(i) : "("_sj + T_sa(i) + ")"_sj;
         // b opens its bracket.
         if (T_a(2) > 0) T_sa(22) = PfMID24(T_sa(22), 2);
-        PickLetterXYAB();
+        PickLetter(F_sa);
 
         ClearDrillPass(40, 0);
         const Str& L = F_sa(1);

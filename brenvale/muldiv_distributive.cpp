@@ -49,11 +49,7 @@ void Brenvale::CompleteBracketInstance() {
 }
 
 void Brenvale::Example3DistributiveDrill() {
-    PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    YI1 = 30;
-    WriteAt(3, XI0, YI1, "例3　次の計算をしなさい。"_sj);
-    AINP = 3;
+    StartDrillItem("例3　次の計算をしなさい。"_sj);
 
     // ① a(bx+c): a is never +1, and -1 comes as often as a size and a sign.
     while (AINP != 1) {

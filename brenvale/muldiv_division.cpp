@@ -28,11 +28,7 @@ const char* const kReciprocalRows[10][3] = {
 }  // namespace
 
 void Brenvale::Example2DivisionDrill() {
-    PsLINE(0, 0, true, 1320, 1300, 15, 2, 15);
-    XI0 = 40;
-    YI1 = 30;
-    WriteAt(3, XI0, YI1, "例2　次の計算をしなさい。"_sj);
-    AINP = 3;
+    StartDrillItem("例2　次の計算をしなさい。"_sj);
 
     // ① kx / n, the dividend made from the quotient q so that it divides
     // evenly: n and q are 2 to 7 in size, each of either sign.

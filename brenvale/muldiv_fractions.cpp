@@ -55,7 +55,7 @@ void Brenvale::Example5FractionTimesNumberDrill() {
         T_a(7) = T_a(1) * T_a(3);
         T_a(8) = T_a(1) * T_a(4);
         FormatNumberArrays();
-        PickLetterXYAB();
+        PickLetter(F_sa);
 
         ClearDrillPass(40, 0);
         const Str& v = F_sa(1);

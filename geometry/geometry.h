@@ -123,6 +123,10 @@ private:
     // growing at 2^24, so a loop reaching that far could never end.
     static void CheckLoopRange(double from, double to,
                                std::source_location where = std::source_location::current());
+    // A unit of 0 is taken as 1 by the plots that place points and labels.
+    void TakeZeroUnitsAsOne();
+    // The label offsets and the units hold for one plot: back to 0 and 1.
+    void ResetPlotInputs();
     // The whole part and tenths digit of a value label.
     void SplitLabelValue(double v);
     Single LabelWhole, LabelTenths;

@@ -19,9 +19,20 @@ double Relation(double kind, double a, double b, double x) {
 
 }  // namespace
 
-void Geometry::PlotLabelledPoint() {
+void Geometry::TakeZeroUnitsAsOne() {
     if (AxisXUnit == 0) AxisXUnit = 1;
     if (AxisYUnit == 0) AxisYUnit = 1;
+}
+
+void Geometry::ResetPlotInputs() {
+    PlotLabelOffsetX = 0;
+    PlotLabelOffsetY = 0;
+    AxisXUnit = 1;
+    AxisYUnit = 1;
+}
+
+void Geometry::PlotLabelledPoint() {
+    TakeZeroUnitsAsOne();
     const Single sx = AxisOriginX + GridCellSize * PlotPointX / AxisXUnit;
     const Single sy = AxisOriginY - GridCellSize * PlotPointY / AxisYUnit;
     PsCIRCLE(sx, sy, PointRadius, CCC3, 1, 0, 0, true, CCC3);
@@ -30,16 +41,12 @@ void Geometry::PlotLabelledPoint() {
     Y = sy - 40 + PlotLabelOffsetY;
     AA_s = LabelText_s;
     DrawMessage();
-    PlotLabelOffsetX = 0;
-    PlotLabelOffsetY = 0;
-    AxisXUnit = 1;
-    AxisYUnit = 1;
+    ResetPlotInputs();
 }
 
 void Geometry::PlotGraph() {
     const Single pen = FE_GETDRAWWIDTH(0);
-    if (AxisXUnit == 0) AxisXUnit = 1;
-    if (AxisYUnit == 0) AxisYUnit = 1;
+    TakeZeroUnitsAsOne();
     if (PlotKind == 4 && PlotCoefB == 0) {
         PlotCoefC = Div(PlotCoefC, PlotCoefA);  // a x = c: the line x = c / a
         PlotVerticalLine();
@@ -57,10 +64,7 @@ void Geometry::PlotGraph() {
     Y = Y + PlotLabelOffsetY;
     AA_s = LabelText_s;
     DrawMessage();
-    PlotLabelOffsetX = 0;
-    PlotLabelOffsetY = 0;
-    AxisXUnit = 1;
-    AxisYUnit = 1;
+    ResetPlotInputs();
     FE_SETDRAWWIDTH(0, pen);
 }
 

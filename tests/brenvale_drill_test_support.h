@@ -181,11 +181,7 @@ inline std::vector<std::vector<std::string>> ReferencePieces(
     std::string key = std::to_string(x) + "," + std::to_string(y);
     for (const auto& [colour, utf8] : pieces) key += "|" + std::to_string(colour) + ":" + utf8;
     if (auto found = drawn.find(key); found != drawn.end()) return found->second;
-    auto& s = surface::Surface::Start(
-        std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
-                                                   std::vector<std::string>{"09:00:00"}));
-    s.EnableLog(true);
-    surface::FE_SETDRAWWIDTH(0, 3);
+    auto& s = StartReferenceSurface();
     testing_support::TestProgram p;
     p.XI2 = x;
     p.YI1 = y;

@@ -31,10 +31,7 @@ struct Row {
 // `ends` receives where each row ended. Restarts the surface.
 inline std::vector<std::vector<std::string>> Rendered(const std::vector<Row>& rows,
                                                       std::vector<double>* ends = nullptr) {
-    auto& s = surface::Surface::Start(
-        std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
-                                                   std::vector<std::string>{"09:00:00"}));
-    s.EnableLog(true);
+    auto& s = StartReferenceSurface();  // each row sets its own pen below
     testing_support::TestProgram p;
     std::vector<std::vector<std::string>> out;
     double end = 0;

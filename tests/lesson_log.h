@@ -89,16 +89,23 @@ inline std::size_t FindBlock(const std::vector<std::string>& log,
     return std::string::npos;
 }
 
-// The log lines that the formula printer gives for `utf8` drawn at (x, y) in
-// `colour` on a fresh program, and where its pen ends (`end_x`). Restarts the
-// surface, so a test reads what it needs of the screen first.
-inline std::vector<std::string> Reference(double colour, double x, double y,
-                                          const std::string& utf8, double* end_x = nullptr) {
+// A fresh headless surface that logs, at the pen width start-up sets, on
+// which tests draw what a screen should show. Replaces any surface running.
+inline surface::Surface& StartReferenceSurface() {
     auto& s = surface::Surface::Start(
         std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
                                                    std::vector<std::string>{"09:00:00"}));
     s.EnableLog(true);
     surface::FE_SETDRAWWIDTH(0, 3);
+    return s;
+}
+
+// The log lines that the formula printer gives for `utf8` drawn at (x, y) in
+// `colour` on a fresh program, and where its pen ends (`end_x`). Restarts the
+// surface, so a test reads what it needs of the screen first.
+inline std::vector<std::string> Reference(double colour, double x, double y,
+                                          const std::string& utf8, double* end_x = nullptr) {
+    auto& s = StartReferenceSurface();
     testing_support::TestProgram p;
     p.CCC1 = colour;
     p.X = x;

@@ -28,11 +28,7 @@ inline replay::Result RunMorquist(morquist::Morquist& program, const std::string
 // w × h its size, `utf8` its text in colour 5, border 3, fill 13.
 inline std::vector<std::string> CellReference(double x, double y, double w, double h,
                                               const std::string& utf8) {
-    auto& s = surface::Surface::Start(
-        std::make_unique<surface::HeadlessBackend>(std::vector<surface::Str>{},
-                                                   std::vector<std::string>{"09:00:00"}));
-    s.EnableLog(true);
-    surface::FE_SETDRAWWIDTH(0, 3);
+    auto& s = StartReferenceSurface();
     testing_support::TestProgram p(false);
     p.X = x;
     p.Y = y;
