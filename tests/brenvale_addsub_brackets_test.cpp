@@ -394,7 +394,7 @@ class Example5ManyTest : public AddSubBracketsTest, public ::testing::WithParamI
 
 TEST_P(Example5ManyTest, EveryInstanceIsWrittenWellAndAddsUp) {
     Tally first, second;
-    for (const auto& clock : RandomClocks(kRunsPerShard)) {
+    for (const auto& clock : ShardClocks(GetParam(), kRunsPerShard)) {
         SCOPED_TRACE("--clock " + clock);
         brenvale::Brenvale fresh;
         std::string keys = Item(2) + Repeat("aa2{enter}", kInstancesPerRun - 1) + "aa1{enter}a" +

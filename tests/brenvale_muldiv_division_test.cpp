@@ -170,7 +170,7 @@ class ManyDivisionsTest : public DivisionDrillTest, public ::testing::WithParamI
 
 TEST_P(ManyDivisionsTest, EveryInstanceDividesEvenly) {
     Tally tally;
-    for (const auto& clock : RandomClocks(kRunsPerShard)) {
+    for (const auto& clock : ShardClocks(GetParam(), kRunsPerShard)) {
         SCOPED_TRACE("--clock " + clock);
         brenvale::Brenvale fresh;
         std::string keys = Chapter4Item(2) + Repeat("aaa2{enter}", kInstancesPerRun - 1) +

@@ -492,7 +492,7 @@ class ManyInstancesTest : public DrillTest, public ::testing::WithParamInterface
 
 TEST_P(ManyInstancesTest, Example3ShowsTheSum) {
     Tally tally;
-    for (const auto& clock : RandomClocks(kRunsPerShard)) {
+    for (const auto& clock : ShardClocks(GetParam(), kRunsPerShard)) {
         SCOPED_TRACE("--clock " + clock);
         brenvale::Brenvale fresh;
         std::string keys = Item(4) + "aa" + Repeat("aa2{enter}", kInstancesPerRun - 1) +
@@ -522,7 +522,7 @@ TEST_P(ManyInstancesTest, Example3ShowsTheSum) {
 
 TEST_P(ManyInstancesTest, Example4ShowsTheCollection) {
     Tally tally;
-    for (const auto& clock : RandomClocks(kRunsPerShard)) {
+    for (const auto& clock : ShardClocks(GetParam(), kRunsPerShard)) {
         SCOPED_TRACE("--clock " + clock);
         brenvale::Brenvale fresh;
         std::string keys = Item(5) + Repeat("aaa2{enter}", kInstancesPerRun - 1) + "aaa1{enter}" +
