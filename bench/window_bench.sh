@@ -6,7 +6,10 @@ set -eu
 bin=${1:-build/brenvale}
 seconds=${2:-10}
 if [ -z "${BENCH_INNER:-}" ]; then
-  BENCH_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$bin" "$seconds"
+  # -noreset: by default the server resets each time its last client leaves
+  # (xdotool comes and goes), and a program connecting during a reset finds no
+  # display at all.
+  BENCH_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$bin" "$seconds"
 fi
 name=$(basename "$bin")
 title="$(tr '[:lower:]' '[:upper:]' <<<"${name:0:1}")${name:1}"

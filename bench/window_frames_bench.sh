@@ -26,9 +26,10 @@ cc -O2 -Wall -Wextra -o "$work/floor_window" "$here/floor_window.c" $(pkg-config
 cc -O2 -Wall -Wextra -o "$work/floor_text" "$here/floor_text.c" \
   $(pkg-config --cflags --libs sdl2 cairo cairo-ft fontconfig)
 
-# A server of our own, so that its processor time can be read.
+# A server of our own, so that its processor time can be read; it does not
+# reset when its last client leaves, which a starting program could miss.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xpid=$!
 for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"

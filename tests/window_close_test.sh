@@ -19,7 +19,10 @@ if [ -z "${WINDOW_TEST_INNER:-}" ]; then
   for tool in xvfb-run xdotool; do
     command -v $tool >/dev/null || { echo "FAIL: $tool is missing: run scripts/deps.sh"; exit 1; }
   done
-  WINDOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+  # -noreset: by default the server resets each time its last client leaves
+  # (xdotool comes and goes), and a program connecting during a reset finds no
+  # display at all.
+  WINDOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 
 RANDOM=$seed

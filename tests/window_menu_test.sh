@@ -17,7 +17,10 @@ if [ -z "${INNER:-}" ]; then
             echo "SKIP: $tool not installed: run scripts/deps.sh"; exit 77
         fi
     done
-    INNER=1 exec xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$BIN" "$XPIXEL"
+    # -noreset: by default the server resets each time its last client leaves
+    # (xdotool comes and goes), and a program connecting during a reset finds no
+    # display at all.
+    INNER=1 exec xvfb-run -a -s "-screen 0 1440x900x24 -noreset" "$0" "$BIN" "$XPIXEL"
 fi
 
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }

@@ -12,7 +12,10 @@ shift 2
 if [ -z "${WINDOW_TEST_INNER:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "xvfb-run is missing: apt-get install xvfb"; exit 1; }
   command -v xdotool >/dev/null || { echo "xdotool is missing: apt-get install xdotool"; exit 1; }
-  WINDOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$xclose" "$bin" "$@"
+  # -noreset: by default the server resets each time its last client leaves
+  # (xdotool comes and goes), and a program connecting during a reset finds no
+  # display at all.
+  WINDOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$xclose" "$bin" "$@"
 fi
 
 name=$(basename "$bin")
@@ -24,7 +27,10 @@ wid=""
 for _ in $(seq 1 100); do
   wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
   [ -n "$wid" ] && break
-  kill -0 "$pid" 2>/dev/null || { echo "FAIL: $name ended before showing a window"; exit 1; }
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    echo "FAIL: $name ended with status $? before showing a window"; exit 1
+  fi
   sleep 0.05
 done
 [ -n "$wid" ] || { echo "FAIL: no window titled $title"; kill "$pid"; exit 1; }
