@@ -92,8 +92,8 @@ inline void CheckNothingOutsideTheWindow(const std::vector<std::string>& log) {
 
 // Clocks for shard `shard` of a many-instance test. The seed is fixed, so a
 // shard runs the same instances every time: a check that every value turns up
-// cannot pass on one run and fail on the next. A failure shows its clock, to
-// be repeated with replay's --clock.
+// cannot pass on one run and fail on the next. A failure within a run shows
+// its clock, to be repeated with replay's --clock.
 inline std::vector<std::string> ShardClocks(int shard, int n) {
     std::seed_seq seq{0x636c6f63, shard};
     std::mt19937 gen(seq);
