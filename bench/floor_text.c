@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     int blink = argc > 1 && SDL_strcmp(argv[1], "--blink") == 0;
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-    FcPattern* want = FcNameParse((const FcChar8*)"IPAGothic:lang=ja");
+    FcPattern* want = FcNameParse((const FcChar8*)"BIZ UDGothic:lang=ja");
     FcConfigSubstitute(NULL, want, FcMatchPattern);
     FcDefaultSubstitute(want);
     FcResult result;

@@ -5,7 +5,7 @@ set -eu
 packages=(
   build-essential cmake pkg-config
   libcairo2-dev libsdl2-dev libfreetype-dev libfontconfig-dev libx11-dev
-  fonts-ipafont-gothic fonts-liberation2
+  fonts-morisawa-bizud-gothic fonts-liberation2
   libgtest-dev libbenchmark-dev
   # The window tests: a virtual X server, keys and close requests, screen grabs.
   xvfb xauth xdotool imagemagick

@@ -17,7 +17,14 @@ namespace surface {
 
 namespace {
 
-// A font file for a family and style, or "" when fontconfig has none of that family.
+// Every gothic text is drawn in this face: it has the fixed half-width and
+// full-width cells the layouts count on, a zero without a slash (a slashed
+// zero reads as a cancellation stroke on the blackboard) and a real bold.
+constexpr char kGothicFamily[] = "BIZ UDGothic";
+constexpr char kGothicPackage[] = "fonts-morisawa-bizud-gothic";
+
+// A font file for a family and style, or "" when fontconfig has none of that
+// family in that weight (it would otherwise answer a bold with the regular).
 std::string FindFile(const std::string& family, int weight, int slant) {
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -35,6 +42,9 @@ std::string FindFile(const std::string& family, int weight, int slant) {
         bool same = false;
         for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &fam) == FcResultMatch; ++i)
             if (family == reinterpret_cast<const char*>(fam)) same = true;
+        int found_weight = FC_WEIGHT_REGULAR;
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &found_weight);
+        if ((found_weight >= FC_WEIGHT_DEMIBOLD) != (weight >= FC_WEIGHT_DEMIBOLD)) same = false;
         if (same && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
             file = reinterpret_cast<const char*>(path);
         FcPatternDestroy(match);
@@ -49,7 +59,7 @@ struct Fonts::Impl {
     FT_Library lib = nullptr;
     std::map<std::tuple<int, bool, bool>, FaceChoice> faces;  // by (kind, bold, italic)
     std::vector<FT_Face> ft_faces;
-    std::string gothic;
+    std::string gothic[2];    // [bold]
     std::string serif[2][2];  // [bold][italic]
 
     // `baseline` in font sizes below the top of the text; < 0: the face's ascent.
@@ -77,11 +87,14 @@ unsigned GlyphIndex(const FaceChoice& face, char32_t cp) {
 Fonts::Fonts() : impl_(new Impl) {
     if (!FcInit()) throw MissingFont{"fontconfig could not start"};
     FT_Init_FreeType(&impl_->lib);
-    impl_->gothic = FindFile("IPAGothic", FC_WEIGHT_REGULAR, FC_SLANT_ROMAN);
-    if (impl_->gothic.empty())
-        throw MissingFont{
-            "the Japanese gothic font IPAGothic is not installed: apt-get install "
-            "fonts-ipafont-gothic"};
+    for (int b = 0; b < 2; ++b) {
+        impl_->gothic[b] = FindFile(kGothicFamily, b ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR,
+                                    FC_SLANT_ROMAN);
+        if (impl_->gothic[b].empty())
+            throw MissingFont{std::string("the Japanese gothic font ") + kGothicFamily +
+                              (b ? " Bold" : "") + " is not installed: apt-get install " +
+                              kGothicPackage};
+    }
     for (int b = 0; b < 2; ++b)
         for (int i = 0; i < 2; ++i) {
             impl_->serif[b][i] = FindFile("Liberation Serif", b ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR,
@@ -108,11 +121,8 @@ const FaceChoice& Fonts::Choose(const Str& name, bool bold, bool italic) {
     FaceChoice f;
     if (kind == 0) {
         // The gothic em is the size: a full-width character fills s by s.
-        // The face has no bold: grown outlines would close the counters of
-        // dense kanji ("量" became a blot once magnified), so bold is drawn
-        // twice, the second time a little to the right.
-        f = impl_->Make(impl_->gothic, false, italic, false, 1, 1);
-        f.overstrike = bold;
+        f = impl_->Make(impl_->gothic[bold], false, italic, false, 1, 1);
+        f.marks_left = true;
     } else if (kind == 1) {
         // The formula letters a, x and c are set small and strongly
         // magnified, their cells well above the line: drawn low in the cell

@@ -18,7 +18,9 @@ struct FaceChoice {
     double em_x, em_y;
     double baseline;
     bool script_l;     // "l" is drawn as the script ℓ
-    bool overstrike = false;  // bold made by drawing twice, a little apart
+    // The half-width ".", "," and "'" keep their ink in the left part of
+    // their cell, where the layouts leave room for them between two glyphs.
+    bool marks_left = false;
 };
 
 // The glyph of a code point in a face (0 when it has none).

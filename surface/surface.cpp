@@ -55,9 +55,20 @@ int Colour(double c, const std::source_location& where) {
     return k;
 }
 
-// How far the second drawing of a bold text lies to the right of the first,
-// in ems before magnification.
-constexpr double kOverstrike = 0.06;
+// The half-width ".", "," and "'" are placed by the surface, not by the face.
+// Lesson text leaves a point the first 11 units of its 24-unit cell (at 3
+// across) before the next glyph starts; the face centres it further right,
+// under the foot of that glyph. Their ink goes in the middle of the gap from
+// the end of the cell before them (their own cell's start when that lies
+// further left) to that point of their cell.
+constexpr double kGapEnd = 11.0 / 24;
+
+bool IsMark(char32_t cp) { return cp == U'.' || cp == U',' || cp == U'\''; }
+
+// How far apart, in window units, the end of one cell and the start of a
+// mark's may lie for the mark to stand beside that character: the renderers
+// draw a point up to 3 units into the cell before it.
+constexpr double kBeside = 4;
 
 std::string Quote(const Str& text) { return "\"" + Cp932ToUtf8(text) + "\""; }
 
@@ -397,18 +408,6 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     if (text.empty() || font.size <= 0) return;
     const FaceChoice& face = Fonts::Get().Choose(font.face, font.bold, font.italic);
     std::u32string cps = Cp932ToCodePoints(text);
-    // Each character fills a cell of s by s (double-byte) or s/2 by s.
-    std::vector<cairo_glyph_t> glyphs;
-    double cell = font.size;
-    double pen = 0;
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < text.size() && k < cps.size(); ++k) {
-        std::size_t n = CharBytes(text, i);
-        glyphs.push_back(cairo_glyph_t{GlyphIndex(face, cps[k]), pen, face.baseline * font.size});
-        pen += n == 2 ? cell : cell / 2;
-        i += n;
-    }
-    if (glyphs.empty()) return;
     cairo_t* cr = s.cr();
     cairo_save(cr);
     cairo_translate(cr, x, y);
@@ -417,18 +416,49 @@ void PsSYMBOL40(double x, double y, const Str& text, double h, double v, double 
     cairo_matrix_t em;
     cairo_matrix_init_scale(&em, face.em_x * font.size, face.em_y * font.size);
     cairo_set_font_matrix(cr, &em);
+    // Each character fills a cell of s by s (double-byte) or s/2 by s.
+    std::vector<cairo_glyph_t> glyphs;
+    double cell = font.size;
+    double pen = 0;
+    const double bottom = y + cell * mv;
+    // The character drawn last, when it stands right beside this text.
+    const Surface::LastCell before = s.last_cell();
+    const bool beside = before.valid && std::abs(before.right - x) <= kBeside &&
+                        before.top < bottom && before.bottom > y;
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < text.size() && k < cps.size(); ++k) {
+        std::size_t n = CharBytes(text, i);
+        double width = n == 2 ? cell : cell / 2;
+        cairo_glyph_t g{GlyphIndex(face, cps[k]), pen, face.baseline * font.size};
+        if (face.marks_left && n == 1 && IsMark(cps[k])) {
+            cairo_text_extents_t e;
+            cairo_glyph_extents(cr, &g, 1, &e);
+            double from = pen;
+            // A point in a fraction part starts 3 units inside the cell of
+            // the digit before, and is drawn lower than those short digits:
+            // it goes on their baseline. "'" stands high, where it is.
+            if (k == 0 && beside && cps[k] != U'\'') {
+                from = std::max(pen, (before.right - x) / mh);
+                g.y = (before.baseline - y) / mv;
+            }
+            if (e.width > 0) g.x += (from + pen + kGapEnd * width) / 2 - (g.x + e.x_bearing + e.width / 2);
+        }
+        glyphs.push_back(g);
+        pen += width;
+        i += n;
+    }
+    if (glyphs.empty()) {
+        cairo_restore(cr);
+        return;
+    }
+    s.last_cell() = {x + pen * mh, y, bottom, y + face.baseline * font.size * mv, face.marks_left};
     cairo_text_extents_t ink;
     cairo_glyph_extents(cr, glyphs.data(), static_cast<int>(glyphs.size()), &ink);
     // The ink is measured from the first glyph's origin.
     double ox = glyphs[0].x + ink.x_bearing, oy = glyphs[0].y + ink.y_bearing;
-    const double shift = face.overstrike ? kOverstrike * font.size : 0;
-    s.Touched(ox, oy, ox + ink.width + shift, oy + ink.height);
+    s.Touched(ox, oy, ox + ink.width, oy + ink.height);
     SetColour(cr, c);
     cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
-    if (face.overstrike) {
-        cairo_translate(cr, shift, 0);
-        cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
-    }
     cairo_restore(cr);
     s.MarkChanged();
 }

@@ -122,6 +122,13 @@ public:
     Font& font() { return font_; }
     std::mt19937& rng() { return rng_; }
     std::deque<float>& queued_random() { return queued_random_; }
+    // The cell of the last character drawn, in window units: a point or a
+    // comma drawn right beside it sits on its baseline.
+    struct LastCell {
+        double right = 0, top = 0, bottom = 0, baseline = 0;
+        bool valid = false;
+    };
+    LastCell& last_cell() { return last_cell_; }
 
 private:
     explicit Surface(std::unique_ptr<Backend> backend);
@@ -140,6 +147,7 @@ private:
     Font font_;
     std::mt19937 rng_;
     std::deque<float> queued_random_;
+    LastCell last_cell_;
 };
 
 // Puts the surface into measuring mode for one pass and back to what it was

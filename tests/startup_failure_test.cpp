@@ -21,7 +21,7 @@ TEST(StartupFailure, MissingFontNamesThePackage) {
     for (const std::string& bin : {std::string(BRENVALE_BIN), std::string(REPLAY_BIN) + " tessarin"}) {
         Ran r = RunCommand("FONTCONFIG_FILE=" + conf + " " + bin);
         EXPECT_EQ(r.status, 1) << bin << ": " << r.out;
-        EXPECT_NE(r.out.find("IPAGothic"), std::string::npos) << r.out;
-        EXPECT_NE(r.out.find("apt-get install fonts-ipafont-gothic"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("BIZ UDGothic"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("apt-get install fonts-morisawa-bizud-gothic"), std::string::npos) << r.out;
     }
 }
