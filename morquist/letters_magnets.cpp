@@ -78,7 +78,7 @@ void Morquist::MagnetIntroP57() {
     YI1 = 20;
     FE_SETDRAWWIDTH(0, 5);  // also what the sub-menu and later items draw with
     WriteAt(7, XI0, YI1, "P57 "_sj);
-    WriteAfter(3, "30枚の画用紙をとめるのに必要なマグネットの個数は？"_sj);
+    WriteAfter(3, "30枚の画用紙をとめるのに必要なマグネットの個数はいくつ？"_sj);
     SheetWidth = 160;
     SheetHeight = 120;
     SheetStep = 130;

@@ -5,6 +5,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -105,6 +106,20 @@ TEST_F(LettersTest, MagnetIntroBuildsFigureTableAndCount) {
         EXPECT_EQ(c.colour, w.colour);
         EXPECT_EQ(IndicesOf(log, kAnyKeyBox, start, c.index).size(), std::size_t(w.waits_before));
     }
+    // The row heads, 285 wide, in the first column.
+    for (auto [y, fill, head] : {std::tuple{230, 13, "画用紙(枚)"}, {280, 15, "マグネット(個)"}}) {
+        SCOPED_TRACE(head);
+        const std::string box = "PsLINE 80 " + std::to_string(y) + " 365 " + std::to_string(y + 50) +
+                                " 3 2 " + std::to_string(fill) + " pen=5";
+        auto at = IndicesOf(log, box, start, end);
+        ASSERT_FALSE(at.empty());
+        std::string text;
+        for (std::size_t k = at[0] + 1; IsText(log[k]); ++k) {
+            text += ParseText(log[k]).text;
+            EXPECT_EQ(ParseText(log[k]).colour, 0);
+        }
+        EXPECT_EQ(text, head);
+    }
     // The first table: the header row, and the magnet row empty but for "…".
     const double xs[6] = {365, 455, 545, 635, 725, 815};
     const char* const headers[6] = {"1", "2", "3", "4", "…", "30"};
@@ -129,7 +144,7 @@ TEST_F(LettersTest, MagnetIntroBuildsFigureTableAndCount) {
     const double last_sheet = right_two + 130;
     std::size_t after_count = ExpectScript(log, {
         {7, 30, 20, "P57 "},
-        {3, kAfter, 20, "30枚の画用紙をとめるのに必要なマグネットの個数は？"},
+        {3, kAfter, 20, "30枚の画用紙をとめるのに必要なマグネットの個数はいくつ？"},
         {0, 640, 125, "……"},
         {3, last_sheet + 30, 125, "30枚", 10},
         {0, 640, 125, "……"},
