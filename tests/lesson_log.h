@@ -16,6 +16,7 @@
 #include "surface/surface.h"
 #include "tests/harness.h"
 #include "tools/replay.h"
+#include "tools/walk.h"
 
 namespace lesson_log {
 
@@ -406,6 +407,18 @@ void ExpectMainMenu(const std::vector<std::string>& log, const std::string& titl
     EXPECT_EQ((prompt + 10)->x, 976);
     EXPECT_EQ((prompt + 11)->text, "入");
     EXPECT_EQ((prompt + 11)->x, 1008);
+}
+
+// Walks `program` through every item (keeping each screen's log in out_dir
+// when given) and checks that it ended by itself, with no error screen.
+inline replay::WalkResult WalkToTheEnd(const std::string& program, const std::string& out_dir = "") {
+    replay::Options o;
+    o.program = program;
+    replay::WalkResult walk = replay::Walk(o, out_dir);
+    surface::Surface::Shutdown();
+    EXPECT_TRUE(walk.ended) << walk.gave_up;
+    EXPECT_FALSE(walk.error_report.has_value()) << *walk.error_report;
+    return walk;
 }
 
 }  // namespace lesson_log

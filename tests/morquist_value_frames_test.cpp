@@ -1,11 +1,12 @@
 // Morquist's chapters 4 and 5 as the main menu opens them: the goal screen,
-// the two sub-menus and their way back; and one run that walks every item
-// of every chapter of the program.
+// the two sub-menus and their way back; and one walk through every item of
+// every chapter of the program.
 #include <map>
 #include <string>
 #include <vector>
 
 #include "tests/morquist_value_test_support.h"
+#include "tools/walk.h"
 
 namespace {
 
@@ -106,115 +107,22 @@ TEST_F(MorquistValueFramesTest, OutOfRangeAsksAgainAndTheLastItemReturnsToTheMen
 
 // ---- the walk through every item ----
 
-// Answers every prompt of a run as a teacher going through the program
-// would: at the main menu the next chapter, at a sub-menu the next item
-// in turn until its "終了" brings the main menu back, "1" at a step prompt
-// so that each drill shows one instance, any key at a wait: so it walks
-// whatever items the chapters have.
-class WalkingKeys : public surface::HeadlessBackend {
-public:
-    std::optional<surface::Str> TakeKey() override {
-        if (pending_.empty()) Answer();
-        if (pending_.empty()) return std::nullopt;
-        surface::Str k = pending_.front();
-        pending_.erase(pending_.begin());
-        return k;
-    }
-    void Idle() override {
-        if (pending_.empty()) throw surface::Stop{surface::Stop::kKeysUsedUp};
-    }
-
-    std::string script;                           // every key typed, for replay
-    std::map<int, std::vector<int>> items_typed;  // chapter -> items chosen
-    int chapters_left_menu = 0;                   // times the main menu came back
-
-private:
-    enum Prompt { kNone, kMainMenu, kSubmenu, kStep, kAnyKey };
-
-    void Type(const std::string& keys) {
-        script += keys;
-        for (auto& k : surface::ParseKeys(keys)) pending_.push_back(k);
-    }
-
-    void Answer() {
-        const auto& log = surface::Surface::Get().log();
-        for (; scanned_ < log.size(); ++scanned_) {
-            const std::string& l = log[scanned_];
-            if (StartsWith(l, kMainMenuPrompt)) {
-                prompt_ = kMainMenu;
-            } else if (StartsWith(l, kItemLineStart)) {
-                prompt_ = kSubmenu;
-            } else if (StartsWith(l, "PsLINE 96 639 400 675 13 2 12 ")) {
-                prompt_ = kStep;
-            } else if (StartsWith(l, "PsLINE ") && l.find(" 13 2 4 pen=3") != std::string::npos &&
-                       Numbers(l)[1] == 657) {
-                prompt_ = kAnyKey;
-            }
-        }
-        if (script.size() > 20000) {  // a loop that never ends: give up
-            done_ = true;
-            return;
-        }
-        switch (prompt_) {
-            case kMainMenu:
-                if (chapter_ > 0) ++chapters_left_menu;
-                if (chapter_ == 5) {
-                    Type("6{enter}");
-                    done_ = true;
-                } else {
-                    ++chapter_;
-                    item_ = 0;
-                    Type(std::to_string(chapter_) + "{enter}");
-                }
-                break;
-            case kSubmenu:
-                ++item_;
-                items_typed[chapter_].push_back(item_);
-                Type(std::to_string(item_) + "{enter}");
-                break;
-            case kStep: Type("1{enter}"); break;
-            case kAnyKey: Type("a"); break;
-            case kNone: done_ = true; break;
-        }
-    }
-
-    std::vector<surface::Str> pending_;
-    std::size_t scanned_ = 0;
-    Prompt prompt_ = kNone;
-    int chapter_ = 0;
-    int item_ = 0;
-    bool done_ = false;
-};
-
 TEST(MorquistWalkTest, OneRunWalksEveryItemOfEveryChapter) {
-    auto backend = std::make_unique<WalkingKeys>();
-    WalkingKeys* walker = backend.get();
-    auto& s = surface::Surface::Start(std::move(backend));
-    s.EnableLog(true);
-    morquist::Morquist program;
-    bool ended = false;
-    try {
-        program.BAS_MAIN();
-        ended = true;
-    } catch (const surface::Stop& stop) {
-        ended = stop.kind != surface::Stop::kKeysUsedUp;  // the menu's last item
-    }
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(program.error_report().has_value());
+    replay::WalkResult walk = WalkToTheEnd("morquist");
     // Back on the main menu after each of the five chapters.
-    EXPECT_EQ(walker->chapters_left_menu, 5);
+    EXPECT_EQ(walk.menu_returns, 5);
     // Chapters 4 and 5 offered every one of their items.
+    std::map<int, std::vector<int>> items_typed;
+    for (const auto& [chapter, item] : walk.opened) items_typed[chapter].push_back(item);
     std::vector<int> four(10), five(4);
     for (int k = 0; k < 10; ++k) four[k] = k + 1;
     for (int k = 0; k < 4; ++k) five[k] = k + 1;
-    EXPECT_EQ(walker->items_typed[4], four);
-    EXPECT_EQ(walker->items_typed[5], five);
-    std::string script = walker->script;
-    surface::Surface::Shutdown();
+    EXPECT_EQ(items_typed[4], four);
+    EXPECT_EQ(items_typed[5], five);
 
     // The same keys through the replay tool end the program with status 0.
     auto ran = testing_support::RunCommand(std::string(REPLAY_BIN) + " morquist --keys '" +
-                                           script + "'");
+                                           walk.keys + "'");
     EXPECT_EQ(ran.status, 0) << ran.out;
 }
 

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/tessarin_test_support.h"
+#include "tools/walk.h"
 
 namespace {
 
@@ -24,8 +26,6 @@ const ChapterCase kChapters[] = {
     {"5", "①1～3　②4,5　③6,7　④8　⑤9　⑥10　⑦11　⑧終了", "8"},
     {"6", "①1～3　②4　③5　④6　⑤7,8　⑥９　⑦１０　　　⑧終了", "8"},
 };
-
-std::string Xs(int n) { return std::string(std::size_t(n), 'x'); }
 
 TEST(TessarinLaterChapters, OpenOnTheirItemLinesAndChapterThreeOnItsGoals) {
     for (const auto& c : kChapters) {
@@ -129,38 +129,34 @@ TEST(TessarinLaterChapters, TheLastItemReturnsToTheMainMenu) {
 }
 
 TEST(TessarinLaterChapters, WalkThroughEveryItemOfEveryChapter) {
-    // Each chapter's items in turn with their key waits, then its last item.
-    const std::string chapter1 = "1{enter}1{enter}" + Xs(8) + "2{enter}3{enter}" + Xs(15) +
-                                 "4{enter}x5{enter}" + Xs(12) + "6{enter}xxx7{enter}";
-    const std::string chapter2 = "2{enter}1{enter}" + Xs(8) + "2{enter}" + Xs(11) + "3{enter}" +
-                                 Xs(6) + "4{enter}x{enter}x1{enter}5{enter}" + Xs(10) +
-                                 "6{enter}" + Xs(7) + "7{enter}";
-    const std::string chapter3 = "3{enter}1{enter}" + Xs(9) +
-                                 "2{enter}x{enter}x1{enter}x1{enter}3{enter}" + Xs(4) +
-                                 "4{enter}" + Xs(4) + "5{enter}";
-    const std::string chapter4 = "4{enter}1{enter}x2{enter}3{enter}";
-    const std::string chapter5 =
-        "5{enter}1{enter}xx2{enter}x3{enter}x4{enter}5{enter}x6{enter}xx7{enter}8{enter}";
-    const std::string chapter6 =
-        "6{enter}1{enter}xx2{enter}3{enter}x4{enter}5{enter}x6{enter}7{enter}8{enter}";
-    const std::string keys =
-        chapter1 + chapter2 + chapter3 + chapter4 + chapter5 + chapter6 + "8{enter}";
+    // Each chapter's items in turn, one instance of each drill, then its last
+    // item; the main menu's blank line 7 is no chapter.
+    replay::WalkResult walk = WalkToTheEnd("tessarin");
+    EXPECT_EQ(walk.menu_returns, 6);
+    const int items[] = {7, 7, std::stoi(kChapters[0].last), std::stoi(kChapters[1].last),
+                         std::stoi(kChapters[2].last), std::stoi(kChapters[3].last)};
+    std::vector<std::pair<int, int>> every;
+    for (int c = 1; c <= 6; ++c)
+        for (int i = 1; i <= items[c - 1]; ++i) every.emplace_back(c, i);
+    EXPECT_EQ(walk.opened, every);
+
     tessarin::Tessarin program;
-    Result r = RunTessarin(program, keys);
+    Result r = RunTessarin(program, walk.keys);
     EXPECT_EQ(r.kind, Result::kEnded);
     EXPECT_FALSE(r.error_report.has_value());
     EXPECT_EQ(r.keys_left, 0u);
     auto panels = IndicesOf(r.log, kMenuPanel);
     ASSERT_EQ(panels.size(), 7u);
-    // The key waits of chapters 3 to 6, chapter by chapter.
-    const std::size_t waits[] = {9 + 3 + 4 + 4, 1, 2 + 1 + 1 + 1 + 2, 2 + 1 + 1};
-    for (std::size_t k = 0; k < 4; ++k) {
-        std::vector<std::string> part(r.log.begin() + long(panels[k + 2]),
-                                      r.log.begin() + long(panels[k + 3]));
-        EXPECT_EQ(CountOf(part, kAnyKeyBox), waits[k]) << "chapter " << k + 3;
+    // The key waits of each chapter, item by item.
+    const std::size_t waits[] = {8 + 0 + 15 + 1 + 12 + 3, 8 + 11 + 6 + 1 + 10 + 7, 9 + 2 + 4 + 4,
+                                 1, 2 + 1 + 1 + 1 + 2, 2 + 1 + 1};
+    for (std::size_t k = 0; k < 6; ++k) {
+        std::vector<std::string> part(r.log.begin() + long(panels[k]),
+                                      r.log.begin() + long(panels[k + 1]));
+        EXPECT_EQ(CountOf(part, kAnyKeyBox), waits[k]) << "chapter " << k + 1;
     }
     // The replay tool itself ends with status 0 on the same keys.
-    auto ran = RunCommand(std::string(REPLAY_BIN) + " tessarin --keys '" + keys + "'");
+    auto ran = RunCommand(std::string(REPLAY_BIN) + " tessarin --keys '" + walk.keys + "'");
     EXPECT_EQ(ran.status, 0) << ran.out;
 }
 

@@ -2,12 +2,14 @@
 // random numbers, and keeps its final screen and operation log.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/framework.h"
+#include "surface/headless.h"
 
 namespace replay {
 
@@ -34,5 +36,15 @@ struct Result {
 Result Run(const Options& options);
 // The same for a program object of the caller's (options.program unused).
 Result Run(const Options& options, framework::Framework& program);
+// The named program on a backend of the caller's, which hands out
+// options.clock and its own keys (options.keys unused).
+Result Run(const Options& options, std::unique_ptr<surface::HeadlessBackend> backend);
+
+// The command line of the tools: PROGRAM, then flags each with a value.
+// --clock and --rnd (comma-separated numbers) fill `options`; any other flag
+// must be a key of `more`, which receives its value. Throws
+// std::invalid_argument saying what is wrong.
+void ParseCommandLine(int argc, char** argv, Options& options,
+                      const std::map<std::string, std::string*>& more);
 
 }  // namespace replay

@@ -1,8 +1,6 @@
 // replay PROGRAM [--keys KEYS] [--clock HH:MM:SS] [--rnd LIST] [--png FILE] [--ops FILE]
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -24,38 +22,14 @@ int Usage(const std::string& why) {
     return 2;
 }
 
-std::vector<double> ParseList(const std::string& text) {
-    std::vector<double> out;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        char* end = nullptr;
-        double v = std::strtod(item.c_str(), &end);
-        if (item.empty() || *end != '\0') throw std::invalid_argument("--rnd: '" + item + "' is no number");
-        out.push_back(v);
-    }
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     replay::Options options;
     std::string png, ops;
-    if (argc < 2) return Usage("no program named");
-    options.program = argv[1];
     try {
-        for (int i = 2; i < argc; ++i) {
-            std::string flag = argv[i];
-            if (i + 1 >= argc) return Usage(flag + " needs a value");
-            std::string value = argv[++i];
-            if (flag == "--keys") options.keys = value;
-            else if (flag == "--clock") options.clock = value;
-            else if (flag == "--rnd") options.random = ParseList(value);
-            else if (flag == "--png") png = value;
-            else if (flag == "--ops") ops = value;
-            else return Usage("unknown option " + flag);
-        }
+        replay::ParseCommandLine(argc, argv, options,
+                                 {{"--keys", &options.keys}, {"--png", &png}, {"--ops", &ops}});
         replay::Result result = replay::Run(options);
         auto& s = surface::Surface::Get();
         if (!png.empty() && !s.WritePng(png)) {
