@@ -62,7 +62,6 @@ public:
                             }
                 }
                 out.push_back(b);
-                labels_ = label;
             }
         labels_ = label;
         return out;
@@ -228,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkCase{"FractionNumerator", kLine, "ﾀ0.5/3ﾀ", ".", 0},
                       MarkCase{"FractionDenominator", kLine, "ﾀ1/0.25ﾀ", ".", 0},
                       MarkCase{"AnswerBox", kBox, "0.1", ".", 0},
+                      MarkCase{"LineComma", kLine, "項,係数", ",", 0},
                       MarkCase{"PromptLine", kPlain, "1.5", "．", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
