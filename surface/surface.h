@@ -126,7 +126,7 @@ public:
     // comma drawn right beside it sits on its baseline.
     struct LastCell {
         double right = 0, top = 0, bottom = 0, baseline = 0;
-        bool valid = false;
+        bool valid = false;  // drawn in the gothic face, whose baseline a point shares
     };
     LastCell& last_cell() { return last_cell_; }
 

@@ -115,14 +115,16 @@ enum Kind {
     kPlain,     // the prompt line's full-width drawer
 };
 
-struct MarkCase {
+// One text drawn, and the glyph in it that a test reads.
+struct GlyphCase {
     const char* name;
     Kind kind;
-    const char* text;  // UTF-8, in FormulaMarkup for kLine and kBox
-    const char* mark;  // the character drawn for the point or comma
-    int which;         // 0: its first occurrence, 1: the second
+    const char* text;   // UTF-8, in FormulaMarkup for kLine and kBox
+    const char* glyph;  // the character drawn for the point, comma or zero
+    int which;          // 0: its first occurrence, 1: the second, ...
 };
-void PrintTo(const MarkCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GlyphCase& c, std::ostream* os) { *os << c.name; }
+std::string CaseName(const ::testing::TestParamInfo<GlyphCase>& info) { return info.param.name; }
 
 class DigitsTest : public TextTest {
 protected:
@@ -164,13 +166,13 @@ protected:
     }
 };
 
-class Marks : public DigitsTest, public ::testing::WithParamInterface<MarkCase> {};
+class Marks : public DigitsTest, public ::testing::WithParamInterface<GlyphCase> {};
 
 TEST_P(Marks, APointIsADotOfItsOwnLowInTheLineClearOfItsDigits) {
-    const MarkCase& c = GetParam();
+    const GlyphCase& c = GetParam();
     int ground = Draw(c.kind, c.text);
-    std::string line = GlyphLine(c.mark, c.which);
-    ASSERT_FALSE(line.empty()) << "no " << c.mark << " drawn";
+    std::string line = GlyphLine(c.glyph, c.which);
+    ASSERT_FALSE(line.empty()) << "no " << c.glyph << " drawn";
     Box cell = CellOf(line);
     // The digits around it: the ink of the whole line, well beyond its cells.
     Ink ink(S(), {cell.x0 - 60, cell.y0 - 60, cell.x1 + 60, cell.y1 + 60}, ground, 0);
@@ -183,7 +185,7 @@ TEST_P(Marks, APointIsADotOfItsOwnLowInTheLineClearOfItsDigits) {
         auto area = [](const Box& x) { return x.Width() * x.Height(); };
         if (in_cell && (mark == 0 || area(b) < area(blobs[mark - 1]))) mark = i + 1;
     }
-    ASSERT_NE(mark, 0) << "no ink in the cell of " << c.mark;
+    ASSERT_NE(mark, 0) << "no ink in the cell of " << c.glyph;
     const Box dot = blobs[mark - 1];
     // The line: the blobs beside the mark that reach above it, the digits.
     Box digits{dot.x0, dot.y0, dot.x1, dot.y1};
@@ -197,8 +199,8 @@ TEST_P(Marks, APointIsADotOfItsOwnLowInTheLineClearOfItsDigits) {
         digits = {std::min(digits.x0, b.x0), std::min(digits.y0, b.y0), std::max(digits.x1, b.x1),
                   std::max(digits.y1, b.y1)};
     }
-    ASSERT_TRUE(left && right) << "no digit on both sides of the " << c.mark;
-    if (std::string(c.mark) != ",") {
+    ASSERT_TRUE(left && right) << "no digit on both sides of the " << c.glyph;
+    if (std::string(c.glyph) != ",") {
         // A dot, not a dash: no wider than twice its height, and small.
         EXPECT_LE(dot.Width(), 2 * dot.Height()) << dot.Width() << " by " << dot.Height();
         EXPECT_LT(dot.Height() * 3, digits.Height()) << dot.Height() << " of " << digits.Height();
@@ -210,7 +212,7 @@ TEST_P(Marks, APointIsADotOfItsOwnLowInTheLineClearOfItsDigits) {
     for (int x = dot.x0 - 1; x <= dot.x1 + 1; ++x)
         for (int y = digits.y0; y <= digits.y1; ++y)
             EXPECT_TRUE(!ink.On(x, y) || ink.BlobAt(x, y) == mark)
-                << "ink of another glyph at " << x << "," << y << " beside the " << c.mark
+                << "ink of another glyph at " << x << "," << y << " beside the " << c.glyph
                 << " at " << dot.x0 << ".." << dot.x1;
 }
 
@@ -219,34 +221,26 @@ TEST_P(Marks, APointIsADotOfItsOwnLowInTheLineClearOfItsDigits) {
 // screen draws a number in them.
 INSTANTIATE_TEST_SUITE_P(
     Texts, Marks,
-    ::testing::Values(MarkCase{"Line0point1", kLine, "0.1", ".", 0},
-                      MarkCase{"Line1point05", kLine, "1.05", ".", 0},
-                      MarkCase{"LineMinus0point2a", kLine, "-0.2a", ".", 0},
-                      MarkCase{"Line0point13a", kLine, "0.13a", ".", 0},
-                      MarkCase{"LineBracket", kLine, "100(0.3x-1.05)", ".", 1},
-                      MarkCase{"FractionNumerator", kLine, "ﾀ0.5/3ﾀ", ".", 0},
-                      MarkCase{"FractionDenominator", kLine, "ﾀ1/0.25ﾀ", ".", 0},
-                      MarkCase{"AnswerBox", kBox, "0.1", ".", 0},
-                      MarkCase{"LineComma", kLine, "項,係数", ",", 0},
-                      MarkCase{"PromptLine", kPlain, "1.5", "．", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(GlyphCase{"Line0point1", kLine, "0.1", ".", 0},
+                      GlyphCase{"Line1point05", kLine, "1.05", ".", 0},
+                      GlyphCase{"LineMinus0point2a", kLine, "-0.2a", ".", 0},
+                      GlyphCase{"Line0point13a", kLine, "0.13a", ".", 0},
+                      GlyphCase{"LineBracket", kLine, "100(0.3x-1.05)", ".", 1},
+                      GlyphCase{"FractionNumerator", kLine, "ﾀ0.5/3ﾀ", ".", 0},
+                      GlyphCase{"FractionDenominator", kLine, "ﾀ1/0.25ﾀ", ".", 0},
+                      GlyphCase{"AnswerBox", kBox, "0.1", ".", 0},
+                      GlyphCase{"LineComma", kLine, "項,係数", ",", 0},
+                      GlyphCase{"PromptLine", kPlain, "1.5", "．", 0}),
+    CaseName);
 
-struct ZeroCase {
-    const char* name;
-    Kind kind;
-    const char* text;  // UTF-8
-    const char* zero;  // the glyph drawn for the zero
-    int which;         // 0: its first occurrence, 1: the second, ...
-};
-void PrintTo(const ZeroCase& c, std::ostream* os) { *os << c.name; }
 
-class Zeros : public DigitsTest, public ::testing::WithParamInterface<ZeroCase> {};
+class Zeros : public DigitsTest, public ::testing::WithParamInterface<GlyphCase> {};
 
 TEST_P(Zeros, AZeroIsAnEmptyRing) {
-    const ZeroCase& c = GetParam();
+    const GlyphCase& c = GetParam();
     int ground = Draw(c.kind, c.text);
-    std::string line = GlyphLine(c.zero, c.which);
-    ASSERT_FALSE(line.empty()) << "no " << c.zero << " drawn";
+    std::string line = GlyphLine(c.glyph, c.which);
+    ASSERT_FALSE(line.empty()) << "no " << c.glyph << " drawn";
     Box cell = CellOf(line);
     Ink ink(S(), cell, ground, 0);
     // The zero: the largest blob of ink in its cell.
@@ -269,17 +263,17 @@ TEST_P(Zeros, AZeroIsAnEmptyRing) {
 // prompt line's full-width zero, a compact label and an answer box.
 INSTANTIATE_TEST_SUITE_P(
     Texts, Zeros,
-    ::testing::Values(ZeroCase{"Line", kLine, "10", "0", 0},
-                      ZeroCase{"FractionPart", kLine, "ﾀ10/3ﾀ", "0", 0},
-                      ZeroCase{"FractionPartAfterL", kLine, "ﾀl0/3ﾀ", "0", 0},
-                      ZeroCase{"Exponent", kLine, "x^0", "0", 0},
-                      ZeroCase{"SmallRaised", kLine, "x\\0", "0", 0},
-                      ZeroCase{"FractionExponent", kLine, "ﾀx^0/3ﾀ", "0", 0},
-                      ZeroCase{"FullWidthLine", kLine, "１０", "０", 0},
-                      ZeroCase{"FullWidthFraction", kLine, "ﾀ１０/3ﾀ", "０", 0},
-                      ZeroCase{"PromptLine", kPlain, "10", "０", 0},
-                      ZeroCase{"Compact", kCompact, "10", "0", 0},
-                      ZeroCase{"AnswerBox", kBox, "-10", "0", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(GlyphCase{"Line", kLine, "10", "0", 0},
+                      GlyphCase{"FractionPart", kLine, "ﾀ10/3ﾀ", "0", 0},
+                      GlyphCase{"FractionPartAfterL", kLine, "ﾀl0/3ﾀ", "0", 0},
+                      GlyphCase{"Exponent", kLine, "x^0", "0", 0},
+                      GlyphCase{"SmallRaised", kLine, "x\\0", "0", 0},
+                      GlyphCase{"FractionExponent", kLine, "ﾀx^0/3ﾀ", "0", 0},
+                      GlyphCase{"FullWidthLine", kLine, "１０", "０", 0},
+                      GlyphCase{"FullWidthFraction", kLine, "ﾀ１０/3ﾀ", "０", 0},
+                      GlyphCase{"PromptLine", kPlain, "10", "０", 0},
+                      GlyphCase{"Compact", kCompact, "10", "0", 0},
+                      GlyphCase{"AnswerBox", kBox, "-10", "0", 0}),
+    CaseName);
 
 }  // namespace
